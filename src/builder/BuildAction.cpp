@@ -1,0 +1,70 @@
+#include "builder/BuildAction.h"
+
+#include <array>
+#include <string_view>
+
+#include "builder/KindGenerators.h"
+#include "builder/ParameterLine.h"
+#include "framework/Runtime.h"
+#include "framework/Text.h"
+#include "state/Module1.h"
+
+namespace builder {
+namespace {
+
+using Generator = void (*)(BuildContext&, const SymbolLine&);
+
+struct KindTest {
+  std::string_view keyword;
+  Generator generate;
+};
+
+template <OutlineKind kind>
+void Outline(BuildContext& context, const SymbolLine& line) {
+  GenerateOutline(kind, context, line);
+}
+
+// Every test runs for every line, in this order.
+constexpr std::array<KindTest, 8> kKindTests{{
+    {"circle", GenerateCircle},
+    {"square", Outline<OutlineKind::Square>},
+    {"triangle", Outline<OutlineKind::Triangle>},
+    {"plus", Outline<OutlineKind::Plus>},
+    {"cross", Outline<OutlineKind::Cross>},
+    {"dot", Outline<OutlineKind::Dot>},
+    {"arrow", Outline<OutlineKind::Arrow>},
+    {"URN", GenerateNumericLabel},
+}};
+
+// The degree factor of the circle alone: the double nearest 1 / 57.29578.
+constexpr double kCircleDegreeFactor = 0.01745329237161969;
+
+}  // namespace
+
+void RunBuild(BuildHost& host) {
+  BuildContext context;
+  host.LoadNumbers();
+  context.circleDegreeFactor = kCircleDegreeFactor;
+
+  Int32 symbolsWritten = 0;
+  for (Int32 index = 2; index <= Module1::total; ++index) {
+    framework::LoopYield();
+    const SymbolLine line = ReadParameterLine(framework::NotNil(Module1::gSymbolParameters, "gSymbolParameters")(index), context);
+    host.SetLabelText(2, context.fields(0));
+    host.SetLabelText(3, framework::Str(line.splitRemainder));
+    host.SetLabelText(4, framework::Str(context.digits(1)));
+    host.SetLabelText(5, framework::Str(context.digits(2)));
+    host.SetLabelText(6, framework::Str(line.halfSize));
+    bool matched = false;
+    for (const auto& test : kKindTests) {
+      if (framework::StringEquals(line.symbolKind, test.keyword)) {
+        test.generate(context, line);
+        matched = true;
+      }
+    }
+    if (matched) symbolsWritten += 1;
+  }
+  framework::MsgBox("Done, Now Save File  Total # of Symbols = " + framework::Str(symbolsWritten));
+}
+
+}  // namespace builder

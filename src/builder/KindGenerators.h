@@ -1,0 +1,14 @@
+#pragma once
+
+#include "builder/SymbolLine.h"
+
+// Each appends one symbol's output records for the line.
+namespace builder {
+
+enum class OutlineKind { Square, Triangle, Plus, Cross, Dot, Arrow };
+
+void GenerateCircle(BuildContext& context, const SymbolLine& line);
+void GenerateOutline(OutlineKind kind, BuildContext& context, const SymbolLine& line);
+void GenerateNumericLabel(BuildContext& context, const SymbolLine& line);
+
+}  // namespace builder

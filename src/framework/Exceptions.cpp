@@ -1,0 +1,29 @@
+#include "framework/Exceptions.h"
+
+#include <utility>
+
+namespace framework {
+
+RuntimeException::RuntimeException(String message) : message_(std::move(message)) {}
+String RuntimeException::ClassName() const { return "RuntimeException"; }
+
+OutOfBoundsException::OutOfBoundsException(Int32 index, Int32 upperBound)
+    : RuntimeException(upperBound < 0
+                           ? "index " + std::to_string(index) + " is outside the empty array"
+                           : "index " + std::to_string(index) + " is outside the bounds 0 to " +
+                                 std::to_string(upperBound)),
+      index_(index),
+      upperBound_(upperBound) {}
+String OutOfBoundsException::ClassName() const { return "OutOfBoundsException"; }
+
+String NilObjectException::ClassName() const { return "NilObjectException"; }
+
+IOException::IOException(Int32 errorNumber, String message)
+    : RuntimeException(std::move(message)), errorNumber_(errorNumber) {}
+String IOException::ClassName() const { return "IOException"; }
+
+String IllegalCastException::ClassName() const { return "IllegalCastException"; }
+
+String ThreadAccessingUIException::ClassName() const { return "ThreadAccessingUIException"; }
+
+}  // namespace framework

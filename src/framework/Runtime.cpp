@@ -1,0 +1,44 @@
+#include "framework/Runtime.h"
+
+#include <chrono>
+#include <thread>
+
+#include "framework/Exceptions.h"
+
+namespace framework {
+namespace {
+
+Backend* installedBackend = nullptr;
+std::thread::id mainThread = std::this_thread::get_id();
+std::chrono::steady_clock::time_point lastYield{};
+constexpr auto kYieldInterval = std::chrono::milliseconds(50);
+
+}  // namespace
+
+void SetBackend(Backend* backend) { installedBackend = backend; }
+
+Backend& CurrentBackend() {
+  if (installedBackend == nullptr) throw NilObjectException("no user interface backend is installed");
+  return *installedBackend;
+}
+
+void MarkMainThread() { mainThread = std::this_thread::get_id(); }
+
+void CheckMainThread() {
+  if (std::this_thread::get_id() != mainThread)
+    throw ThreadAccessingUIException("a user interface operation was called off the main thread");
+}
+
+void MsgBox(const String& text) {
+  CheckMainThread();
+  CurrentBackend().ShowMessageBox(text);
+}
+
+void LoopYield() {
+  const auto now = std::chrono::steady_clock::now();
+  if (now - lastYield < kYieldInterval) return;
+  lastYield = now;
+  if (installedBackend != nullptr) installedBackend->ProcessPendingWork();
+}
+
+}  // namespace framework

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "framework/Backend.h"
+#include "framework/Types.h"
+
+namespace framework {
+
+// The backend is not owned; whoever installs it keeps it alive while it is installed.
+void SetBackend(Backend* backend);
+// Raises NilObjectException when no backend is installed.
+Backend& CurrentBackend();
+
+// The thread that calls this becomes the one allowed to touch the user interface.
+void MarkMainThread();
+// Raises ThreadAccessingUIException on any other thread.
+void CheckMainThread();
+
+void MsgBox(const String& text);
+
+// Called once per pass of every program loop: a clock check, and at most every 50 ms a chance
+// for the toolkit to repaint.
+void LoopYield();
+
+}  // namespace framework

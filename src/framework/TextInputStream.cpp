@@ -1,0 +1,48 @@
+#include "framework/TextInputStream.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "framework/Exceptions.h"
+
+namespace framework {
+namespace {
+
+String Reason(const std::filesystem::path& path, const char* action, int error) {
+  return String(action) + " \"" + path.string() + "\": " + std::strerror(error);
+}
+
+}  // namespace
+
+std::shared_ptr<TextInputStream> TextInputStream::Open(const std::shared_ptr<FolderItem>& file) {
+  if (!file) throw NilObjectException("the file to open is Nil");
+  const int descriptor = ::open(file->Path().c_str(), O_RDONLY | O_CLOEXEC);
+  int error = descriptor < 0 ? errno : 0;
+  struct stat status {};
+  if (descriptor >= 0 && ::fstat(descriptor, &status) == 0 && S_ISDIR(status.st_mode)) error = EISDIR;
+  if (error != 0) {
+    if (descriptor >= 0) ::close(descriptor);
+    file->SetLastErrorCode(error);
+    throw IOException(error, Reason(file->Path(), "cannot open", error));
+  }
+  return std::shared_ptr<TextInputStream>(new TextInputStream(descriptor, file->Path()));
+}
+
+TextInputStream::TextInputStream(int descriptor, std::filesystem::path path)
+    : descriptor_(descriptor),
+      path_(std::move(path)),
+      reader_([this](char* buffer, std::size_t capacity) {
+        for (;;) {
+          const ssize_t count = ::read(descriptor_, buffer, capacity);
+          if (count >= 0) return static_cast<std::size_t>(count);
+          if (errno != EINTR) throw IOException(errno, Reason(path_, "cannot read", errno));
+        }
+      }) {}
+
+TextInputStream::~TextInputStream() { ::close(descriptor_); }
+
+}  // namespace framework
