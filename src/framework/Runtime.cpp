@@ -1,6 +1,7 @@
 #include "framework/Runtime.h"
 
 #include <chrono>
+#include <iostream>
 #include <thread>
 
 #include "framework/Exceptions.h"
@@ -32,6 +33,14 @@ void CheckMainThread() {
 void MsgBox(const String& text) {
   CheckMainThread();
   CurrentBackend().ShowMessageBox(text);
+}
+
+void ReportException(const std::exception& error) {
+  const auto* runtime = dynamic_cast<const RuntimeException*>(&error);
+  const String text = "An exception of class " + (runtime ? runtime->ClassName() : String("RuntimeException")) +
+                      " was not handled: " + error.what();
+  std::cerr << text << std::endl;
+  if (installedBackend != nullptr) installedBackend->ShowMessageBox(text);
 }
 
 void LoopYield() {

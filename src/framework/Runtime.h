@@ -1,5 +1,7 @@
 #pragma once
 
+#include <exception>
+
 #include "framework/Backend.h"
 #include "framework/Types.h"
 
@@ -16,6 +18,20 @@ void MarkMainThread();
 void CheckMainThread();
 
 void MsgBox(const String& text);
+
+// How an exception that leaves an event handler ends: a message box with its class and what
+// happened, and the same line on standard error. The program goes on.
+void ReportException(const std::exception& error);
+
+// Runs an event handler; any exception that leaves it is reported, never swallowed.
+template <typename Handler>
+void DispatchEvent(Handler&& handler) {
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    ReportException(error);
+  }
+}
 
 // Called once per pass of every program loop: a clock check, and at most every 50 ms a chance
 // for the toolkit to repaint.
