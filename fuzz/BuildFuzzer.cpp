@@ -1,0 +1,281 @@
+// A whole run over an arbitrary parameter file and an arbitrary digit table: open, one or two
+// builds and a save, through the program's own reader, loader, build action and writer.
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "BuildModel.h"
+#include "FuzzCheck.h"
+#include "ReferenceLines.h"
+#include "builder/BuildAction.h"
+#include "files/DigitTableLoader.h"
+#include "files/ParameterFileReader.h"
+#include "files/SymbolFileWriter.h"
+#include "framework/Exceptions.h"
+#include "framework/FolderItem.h"
+#include "framework/Text.h"
+#include "framework/scripted/ScriptedBackend.h"
+#include "state/Module1.h"
+
+namespace {
+
+using fuzz::ExpectedFailure;
+using fuzz::Fail;
+using fuzz::Require;
+using framework::Int32;
+
+constexpr Int32 kRecordBound = 5000;
+constexpr Int32 kLineBound = 500;  // of the parameter lines and of the digit table
+constexpr std::string_view kClosingMessage = "Done, Now Save File  Total # of Symbols = ";
+constexpr std::string_view kOldSymbolFile = "the symbol file before the save\n";
+
+// The program folder of the run, where the digit table is looked for; one per process.
+class Workspace {
+ public:
+  Workspace() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "plotter-fuzz-XXXXXX").string();
+    Require(::mkdtemp(pattern.data()) != nullptr, "cannot make the workspace folder");
+    folder_ = pattern;
+    framework::SetProgramFolder(folder_);
+  }
+  ~Workspace() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+  Workspace(const Workspace&) = delete;
+  Workspace& operator=(const Workspace&) = delete;
+
+  std::filesystem::path File(std::string_view name) const { return folder_ / name; }
+
+  std::filesystem::path Write(std::string_view name, std::string_view bytes) const {
+    const auto file = File(name);
+    std::ofstream(file, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return file;
+  }
+
+  // A table that cannot be read even by root: a folder in its place.
+  void PutDigitTable(fuzz::DigitTableOnDisk::State state, std::string_view bytes) const {
+    const auto table = File(files::kDigitTableName);
+    std::filesystem::remove_all(table);
+    if (state == fuzz::DigitTableOnDisk::State::Present) Write(files::kDigitTableName, bytes);
+    if (state == fuzz::DigitTableOnDisk::State::Unreadable) std::filesystem::create_directory(table);
+  }
+
+ private:
+  std::filesystem::path folder_;
+};
+
+// The first byte chooses what happens, the rest is the parameter file and, after the first
+// NUL byte, the digit table.
+struct Scenario {
+  fuzz::DigitTableOnDisk::State tableState = fuzz::DigitTableOnDisk::State::Present;
+  bool cancelOpen = false;
+  bool buildTwice = false;
+  bool save = false;
+  std::string_view parameterFile;
+  std::string_view digitTable;
+};
+
+Scenario Decode(const std::uint8_t* data, std::size_t size) {
+  Scenario scenario;
+  if (size == 0) return scenario;
+  const std::uint8_t flags = data[0];
+  constexpr fuzz::DigitTableOnDisk::State kStates[] = {
+      fuzz::DigitTableOnDisk::State::Present, fuzz::DigitTableOnDisk::State::Missing,
+      fuzz::DigitTableOnDisk::State::Unreadable, fuzz::DigitTableOnDisk::State::Present};
+  scenario.tableState = kStates[flags & 3u];
+  scenario.buildTwice = (flags & 4u) != 0;
+  scenario.save = (flags & 8u) != 0;
+  scenario.cancelOpen = (flags & 0x70u) == 0x70u;
+  const std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
+  const std::size_t split = rest.find('\0');
+  scenario.parameterFile = rest.substr(0, split);
+  if (split != std::string_view::npos) scenario.digitTable = rest.substr(split + 1);
+  return scenario;
+}
+
+// Every exception must be the framework's; anything else ends the run.
+template <typename Action>
+std::optional<ExpectedFailure> Press(Action&& action) {
+  try {
+    action();
+    return std::nullopt;
+  } catch (const framework::OutOfBoundsException& error) {
+    return ExpectedFailure{error.ClassName(), error.Index(), error.UpperBound()};
+  } catch (const framework::RuntimeException& error) {
+    return ExpectedFailure{error.ClassName(), 0, 0};
+  } catch (const std::exception& error) {
+    Fail(std::string("an exception that is not the framework's: ") + error.what());
+  } catch (...) {
+    Fail("an exception of no known type");
+  }
+}
+
+void RequireFailure(const std::optional<ExpectedFailure>& actual, const std::optional<ExpectedFailure>& expected,
+                    const char* where) {
+  if (actual == expected) return;
+  const auto describe = [](const std::optional<ExpectedFailure>& failure) {
+    return failure ? failure->className + "(" + std::to_string(failure->index) + ", " +
+                         std::to_string(failure->upperBound) + ")"
+                   : std::string("no exception");
+  };
+  Fail(std::string(where) + ": " + describe(actual) + " where " + describe(expected) + " belongs");
+}
+
+const framework::String& Record(Int32 index) { return (*Module1::gStringArray)(index); }
+
+Int32 StoredRecords() { return std::min(Module1::ginc, kRecordBound); }
+
+// Copies each record when it first shows, so that any later change to it is caught.
+class RecordWatch {
+ public:
+  void CatchUp() {
+    for (auto index = static_cast<Int32>(seen_.size()) + 1; index <= StoredRecords(); ++index) seen_.push_back(Record(index));
+  }
+  void RequireUnchanged() const {
+    for (std::size_t k = 0; k < seen_.size(); ++k)
+      Require(Record(static_cast<Int32>(k) + 1) == seen_[k], "a stored record changed");
+    for (Int32 index = StoredRecords() + 1; index <= kRecordBound; ++index)
+      Require(Record(index).empty(), "a record was stored beyond ginc");
+  }
+  std::string Joined() const {
+    std::string all;
+    for (const auto& record : seen_) all += record;
+    return all;
+  }
+
+ private:
+  std::vector<std::string> seen_;
+};
+
+class Host : public builder::BuildHost {
+ public:
+  explicit Host(RecordWatch& watch) : watch_(watch) {}
+  void LoadNumbers() override { files::LoadDigitTable(); }
+  void SetLabelText(Int32 labelNumber, const framework::String& text) override {
+    labels[labelNumber] = text;
+    watch_.CatchUp();
+  }
+  std::map<Int32, framework::String> labels;
+
+ private:
+  RecordWatch& watch_;
+};
+
+// The lines held at indexes 1 to the count (past an overflow, the ones that fitted).
+void RequireStoredLines(const framework::StringArray& array, Int32 count, const std::vector<std::string>& lines) {
+  const Int32 held = std::min(count, kLineBound);
+  Require(static_cast<std::size_t>(held) == std::min<std::size_t>(lines.size(), kLineBound),
+          "the count does not match the lines of the file");
+  for (Int32 index = 1; index <= held; ++index)
+    Require(array(index) == lines[static_cast<std::size_t>(index - 1)], "a stored line differs from the file's");
+}
+
+std::optional<ExpectedFailure> Overflow(std::size_t lineCount) {
+  if (lineCount <= kLineBound) return std::nullopt;
+  return ExpectedFailure{"OutOfBoundsException", kLineBound + 1, kLineBound};
+}
+
+class Session {
+ public:
+  Session(const Workspace& workspace, const Scenario& scenario) : workspace_(workspace), scenario_(scenario) {
+    Module1::Initialize();
+    table_.state = scenario.tableState;
+    if (table_.state == fuzz::DigitTableOnDisk::State::Present)
+      table_.lines = fuzz::SplitReferenceLines(scenario.digitTable).AllLines();
+    workspace.PutDigitTable(scenario.tableState, scenario.digitTable);
+  }
+
+  void Open() {
+    const auto file = workspace_.Write("parameters.txt", scenario_.parameterFile);
+    backend_.AnswerNextDialog(scenario_.cancelOpen ? nullptr : std::make_shared<framework::FolderItem>(file));
+    const auto failure = Press(files::ReadParameterFile);
+    std::vector<std::string> lines;
+    if (!scenario_.cancelOpen) lines = fuzz::SplitReferenceLines(scenario_.parameterFile).AllLines();
+    RequireFailure(failure, Overflow(lines.size()), "open");
+    Require(Module1::total == static_cast<Int32>(std::min<std::size_t>(lines.size(), kLineBound + 1)),
+            "total is not the number of lines read");
+    RequireStoredLines(*Module1::gSymbolParameters, Module1::total, lines);
+    lines.resize(std::min<std::size_t>(lines.size(), kLineBound));
+    parameterLines_ = std::move(lines);
+  }
+
+  void Build() {
+    const Int32 gincBefore = Module1::ginc;
+    const auto expected = fuzz::PredictBuild(parameterLines_, Module1::total, table_, gincBefore);
+    const std::size_t messagesBefore = backend_.messages.size();
+    const framework::String label2Before = host_.labels[2];
+    watch_.CatchUp();
+
+    RequireFailure(Press([this] { builder::RunBuild(host_); }), expected.failure, "build");
+    Require(Module1::ginc == expected.ginc, "ginc is not the number of records appended");
+    Require(Module1::gNumTotal == expected.gNumTotal, "gNumTotal is not the number of table lines");
+    if (table_.state == fuzz::DigitTableOnDisk::State::Present)
+      RequireStoredLines(*Module1::gNumbers, Module1::gNumTotal, table_.lines);
+    const Int32 firstNew = std::min(gincBefore, kRecordBound) + 1;
+    Require(static_cast<std::size_t>(StoredRecords() - firstNew + 1) == expected.records.size(),
+            "the build stored another number of records");
+    for (Int32 index = firstNew; index <= StoredRecords(); ++index)
+      fuzz::CheckRecord(Record(index), expected.records[static_cast<std::size_t>(index - firstNew)]);
+    if (expected.failure) {
+      Require(backend_.messages.size() == messagesBefore, "a failed build showed its closing message");
+    } else {
+      Require(backend_.messages.size() == messagesBefore + 1 &&
+                  backend_.messages.back() == std::string(kClosingMessage) + framework::Str(expected.symbols),
+              "the closing message is not the number of symbols written");
+    }
+    Require(host_.labels[2] == expected.label2.value_or(label2Before), "Label2 is not the last line's number");
+    watch_.CatchUp();
+    watch_.RequireUnchanged();
+  }
+
+  // Over an existing file, which only a complete write may replace.
+  void Save() {
+    const auto file = workspace_.Write("symbols.dat", kOldSymbolFile);
+    backend_.AnswerNextDialog(std::make_shared<framework::FolderItem>(file));
+    const Int32 gincBefore = Module1::ginc;
+    std::optional<ExpectedFailure> expected;
+    if (Module1::ginc > kRecordBound) expected = ExpectedFailure{"OutOfBoundsException", kRecordBound + 1, kRecordBound};
+    RequireFailure(Press(files::SaveSymbolFile), expected, "save");
+    std::ifstream in(file, std::ios::binary);
+    const std::string saved{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    Require(saved == watch_.Joined(), "the symbol file is not the stored records");
+    Require(Module1::ginc == gincBefore, "the save changed ginc");
+    watch_.RequireUnchanged();
+  }
+
+  void RequireScriptDone() const { Require(backend_.dialogAnswers.empty(), "a dialog was not shown"); }
+
+ private:
+  const Workspace& workspace_;
+  const Scenario& scenario_;
+  framework::ScriptedBackend backend_;
+  RecordWatch watch_;
+  Host host_{watch_};
+  fuzz::DigitTableOnDisk table_;
+  std::vector<std::string> parameterLines_;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const Workspace workspace;
+  const Scenario scenario = Decode(data, size);
+  Session session(workspace, scenario);
+  session.Open();
+  session.Build();
+  if (scenario.buildTwice) session.Build();
+  if (scenario.save) session.Save();
+  session.RequireScriptDone();
+  return 0;
+}

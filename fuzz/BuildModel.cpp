@@ -1,0 +1,262 @@
+#include "BuildModel.h"
+
+#include <array>
+#include <cmath>
+#include <string_view>
+
+#include "FuzzCheck.h"
+#include "framework/Conversions.h"
+#include "framework/Text.h"
+
+namespace fuzz {
+namespace {
+
+using framework::CDbl;
+using framework::ToInt32;
+using Form = ExpectedRecord::Form;
+
+constexpr Int32 kRecordBound = 5000;
+constexpr Int32 kParameterBound = 500;
+constexpr Int32 kDigitTableBound = 500;
+constexpr std::string_view kEndRecord = "99.0000 99.0000 3\n";
+
+std::vector<std::string_view> Fields(std::string_view line) {
+  std::vector<std::string_view> fields;
+  for (std::size_t from = 0;;) {
+    const std::size_t comma = line.find(',', from);
+    fields.push_back(line.substr(from, comma == std::string_view::npos ? std::string_view::npos : comma - from));
+    if (comma == std::string_view::npos) return fields;
+    from = comma + 1;
+  }
+}
+
+ExpectedFailure MissingField(std::size_t fieldCount) {
+  const auto count = static_cast<Int32>(fieldCount);
+  return {"OutOfBoundsException", count, count - 1};
+}
+
+bool SameKeyword(std::string_view kind, std::string_view keyword) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  if (kind.size() != keyword.size()) return false;
+  for (std::size_t k = 0; k < kind.size(); ++k)
+    if (lower(kind[k]) != lower(keyword[k])) return false;
+  return true;
+}
+
+enum class Kind { Circle, Square, Triangle, Plus, Cross, Dot, Arrow, NumericLabel };
+
+struct KindEntry {
+  Kind kind;
+  std::string_view keyword;
+  std::string_view title;
+  std::string_view pens;  // of the fixed outlines, one character a vertex
+};
+
+constexpr std::array<KindEntry, 8> kKinds{{
+    {Kind::Circle, "circle", " Circle ", ""},
+    {Kind::Square, "square", " Square ", "32222"},
+    {Kind::Triangle, "triangle", " Triangle ", "3222"},
+    {Kind::Plus, "plus", " Plus Sign ", "3232"},
+    {Kind::Cross, "cross", " X ", "3232"},
+    {Kind::Dot, "dot", "small dot ", "3"},
+    {Kind::Arrow, "arrow", " X ", "32322"},
+    {Kind::NumericLabel, "URN", " Numeric Label ", ""},
+}};
+
+struct Symbol {
+  std::string titleTail;
+  std::string plateId;
+  double halfSize = 0;
+  bool negative = false;
+  std::vector<Int32> digits;
+};
+
+// Most significant first, five places at most; the first takes whatever is left above them.
+void SplitNumber(double number, Symbol& symbol) {
+  symbol.negative = number < 0;
+  double rest = std::fabs(number);
+  const double magnitude = rest;
+  for (Int32 place = 10000; place >= 10; place /= 10) {
+    if (!(magnitude > place - 1)) continue;
+    const double remainder = static_cast<double>(ToInt32(rest) % place);
+    symbol.digits.push_back(ToInt32((rest - remainder) / place));
+    rest = remainder;
+  }
+  symbol.digits.push_back(ToInt32(rest));
+}
+
+Int32 CircleVertexCount(double halfSize) {
+  const double radius = halfSize > 180 ? 180 : halfSize;
+  Int32 n = ToInt32(radius * 20);
+  if (n > 360) n = 360;
+  if (n < 10) n = 10;
+  const Int32 step = ToInt32(360.0 / n);
+  return 359 / step + 2;
+}
+
+class Predictor {
+ public:
+  Predictor(const std::vector<std::string>& parameterLines, Int32 total, const DigitTableOnDisk& digitTable,
+            Int32 gincBefore)
+      : parameterLines_(parameterLines), total_(total), digitTable_(digitTable) {
+    build_.ginc = gincBefore;
+  }
+
+  ExpectedBuild Run() {
+    if (!LoadDigitTable()) return build_;
+    for (Int32 index = 2; index <= total_; ++index) {
+      if (index > kParameterBound) {
+        Stop({"OutOfBoundsException", index, kParameterBound});
+        break;
+      }
+      const auto fields = Fields(parameterLines_.at(static_cast<std::size_t>(index - 1)));
+      if (fields.size() < 8) {
+        Stop(MissingField(fields.size()));
+        break;
+      }
+      build_.label2 = std::string(fields[0]);
+      const Symbol symbol = MakeSymbol(fields);
+      for (const auto& entry : kKinds) {
+        if (!SameKeyword(fields[5], entry.keyword)) continue;
+        if (!Generate(entry, symbol)) return build_;
+        build_.symbols += 1;
+      }
+    }
+    return build_;
+  }
+
+ private:
+  bool LoadDigitTable() {
+    switch (digitTable_.state) {
+      case DigitTableOnDisk::State::Missing:
+        return true;
+      case DigitTableOnDisk::State::Unreadable:
+        return Stop({"IOException", 0, 0});
+      case DigitTableOnDisk::State::Present:
+        break;
+    }
+    if (digitTable_.lines.size() > static_cast<std::size_t>(kDigitTableBound)) {
+      build_.gNumTotal = kDigitTableBound + 1;
+      return Stop({"OutOfBoundsException", kDigitTableBound + 1, kDigitTableBound});
+    }
+    build_.gNumTotal = static_cast<Int32>(digitTable_.lines.size());
+    for (const auto& line : digitTable_.lines) digitFields_.push_back(Fields(line));
+    return true;
+  }
+
+  static Symbol MakeSymbol(const std::vector<std::string_view>& fields) {
+    Symbol symbol;
+    const std::string kind(fields[5]);
+    const double size = kind == "7" ? 2.0 : CDbl(fields[6]);
+    symbol.halfSize = size / 2;
+    symbol.titleTail = " " + std::string(fields[0]) + " " + std::string(fields[1]) + " " + kind;
+    const double plate = CDbl(fields[2]);
+    symbol.plateId = plate > 999 || plate < 100 ? "101" : std::string(fields[2]);
+    SplitNumber(CDbl(fields[0]), symbol);
+    return symbol;
+  }
+
+  bool Generate(const KindEntry& entry, const Symbol& symbol) {
+    if (!Append(Form::Exact, "9999 9999 " + std::string(entry.title) + " " + symbol.titleTail + "\n")) return false;
+    if (!Append(Form::Exact, " " + symbol.plateId + "  999.0 -999.0 UN   0   0   1     1\n")) return false;
+    if (!Vertices(entry, symbol)) return false;
+    return Append(Form::Exact, std::string(kEndRecord));
+  }
+
+  bool Vertices(const KindEntry& entry, const Symbol& symbol) {
+    switch (entry.kind) {
+      case Kind::Circle: {
+        const Int32 count = CircleVertexCount(symbol.halfSize);
+        for (Int32 k = 0; k < count; ++k)
+          if (!Append(Form::MaskedVertex, k == 0 ? "3" : "2")) return false;
+        return true;
+      }
+      case Kind::NumericLabel:
+        return DigitGlyphs(symbol);
+      default:
+        for (char pen : entry.pens)
+          if (!Append(entry.kind == Kind::Dot ? Form::PlainVertex : Form::MaskedVertex, std::string(1, pen))) return false;
+        return true;
+    }
+  }
+
+  // Every digit position reads every table line; a line of fewer than four fields stops it.
+  bool DigitGlyphs(const Symbol& symbol) {
+    for (Int32 digit : symbol.digits) {
+      const std::string key = framework::Str(digit);
+      for (const auto& fields : digitFields_) {
+        if (fields.size() < 4) return Stop(MissingField(fields.size()));
+        if (fields[0] == key && !Append(Form::MaskedVertex, std::string(fields[3]))) return false;
+      }
+    }
+    if (!symbol.negative) return true;
+    return Append(Form::MaskedVertex, "3") && Append(Form::MaskedVertex, "2");
+  }
+
+  bool Append(Form form, std::string text) {
+    build_.ginc += 1;
+    if (build_.ginc > kRecordBound) return Stop({"OutOfBoundsException", build_.ginc, kRecordBound});
+    build_.records.push_back({form, std::move(text)});
+    return true;
+  }
+
+  // Records the exception that ends the build; false, so that callers stop.
+  bool Stop(ExpectedFailure failure) {
+    build_.failure = std::move(failure);
+    return false;
+  }
+
+  const std::vector<std::string>& parameterLines_;
+  Int32 total_;
+  const DigitTableOnDisk& digitTable_;
+  std::vector<std::vector<std::string_view>> digitFields_;
+  ExpectedBuild build_;
+};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsNonFinite(std::string_view token) { return token == "nan" || token == "inf" || token == "-inf"; }
+
+// "-0.0000": an optional minus, digits, a point and four decimals.
+bool IsMaskedCoordinate(std::string_view token) {
+  if (IsNonFinite(token)) return true;
+  if (token.starts_with('-')) token.remove_prefix(1);
+  const std::size_t point = token.find('.');
+  if (point == std::string_view::npos || point == 0 || token.size() - point != 5) return false;
+  for (std::size_t k = 0; k < token.size(); ++k)
+    if (k != point && !IsDigit(token[k])) return false;
+  return true;
+}
+
+bool IsPlainCoordinate(std::string_view token) {
+  if (IsNonFinite(token)) return true;
+  return !token.empty() && framework::Str(CDbl(token)) == token;
+}
+
+}  // namespace
+
+ExpectedBuild PredictBuild(const std::vector<std::string>& parameterLines, Int32 total,
+                           const DigitTableOnDisk& digitTable, Int32 gincBefore) {
+  return Predictor(parameterLines, total, digitTable, gincBefore).Run();
+}
+
+void CheckRecord(const std::string& actual, const ExpectedRecord& expected) {
+  Require(!actual.empty() && actual.back() == '\n', "a record does not end in a line feed");
+  Require(actual.find('\n') == actual.size() - 1, "a record holds a second line feed");
+  Require(actual.find('\r') == std::string::npos, "a record holds a carriage return");
+  if (expected.form == Form::Exact) {
+    if (actual != expected.text) Fail("record \"" + actual + "\" where \"" + expected.text + "\" belongs");
+    return;
+  }
+  const std::string suffix = " " + expected.text + "\n";
+  Require(actual.ends_with(suffix), "a vertex record with the wrong pen code");
+  const std::string_view coordinates = std::string_view(actual).substr(0, actual.size() - suffix.size());
+  const std::size_t blank = coordinates.find(' ');
+  Require(blank != std::string_view::npos && coordinates.find(' ', blank + 1) == std::string_view::npos,
+          "a vertex record's coordinates are not two tokens");
+  const auto valid = expected.form == Form::MaskedVertex ? IsMaskedCoordinate : IsPlainCoordinate;
+  Require(valid(coordinates.substr(0, blank)) && valid(coordinates.substr(blank + 1)),
+          "a vertex coordinate in the wrong shape");
+}
+
+}  // namespace fuzz
