@@ -187,17 +187,33 @@ std::optional<ExpectedFailure> Overflow(std::size_t lineCount) {
   return ExpectedFailure{"OutOfBoundsException", kLineBound + 1, kLineBound};
 }
 
+// The state of a program just started. The arrays are made once per process, as start-up makes
+// them, and each run empties what it used: making them anew for every run halves the speed.
+void StartFresh() {
+  if (!Module1::gStringArray) Module1::Initialize();
+  Module1::ginc = 0;
+  Module1::total = 0;
+  Module1::gNumTotal = 0;
+}
+
+void ClearUsedElements() {
+  for (Int32 index = 1; index <= StoredRecords(); ++index) Module1::gStringArray->Store(index, {});
+  for (Int32 index = 1; index <= kLineBound; ++index) {
+    Module1::gSymbolParameters->Store(index, {});
+    Module1::gNumbers->Store(index, {});
+  }
+}
+
 class Session {
  public:
   Session(const Workspace& workspace, const Scenario& scenario) : workspace_(workspace), scenario_(scenario) {
-    Module1::Initialize();
+    StartFresh();
     table_.state = scenario.tableState;
     if (table_.state == fuzz::DigitTableOnDisk::State::Present)
       table_.lines = fuzz::SplitReferenceLines(scenario.digitTable).AllLines();
     workspace.PutDigitTable(scenario.tableState, scenario.digitTable);
   }
-  // Every run gives back what it took, so that the fuzzer's leak check has nothing to chase.
-  ~Session() { Module1::Finalize(); }
+  ~Session() { ClearUsedElements(); }
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
