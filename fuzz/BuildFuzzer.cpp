@@ -188,7 +188,7 @@ std::optional<ExpectedFailure> Overflow(std::size_t lineCount) {
 }
 
 // The state of a program just started. The arrays are made once per process, as start-up makes
-// them, and each run empties what it used: making them anew for every run halves the speed.
+// them, and each run empties what it used: making them anew costs a tenth of the speed.
 void StartFresh() {
   if (!Module1::gStringArray) Module1::Initialize();
   Module1::ginc = 0;
