@@ -35,10 +35,14 @@ void MsgBox(const String& text) {
   CurrentBackend().ShowMessageBox(text);
 }
 
-void ReportException(const std::exception& error) {
+String ExceptionReport(const std::exception& error) {
   const auto* runtime = dynamic_cast<const RuntimeException*>(&error);
-  const String text = "An exception of class " + (runtime ? runtime->ClassName() : String("RuntimeException")) +
-                      " was not handled: " + error.what();
+  return "An exception of class " + (runtime ? runtime->ClassName() : String("RuntimeException")) +
+         " was not handled: " + error.what();
+}
+
+void ReportException(const std::exception& error) {
+  const String text = ExceptionReport(error);
   std::cerr << text << std::endl;
   if (installedBackend != nullptr) installedBackend->ShowMessageBox(text);
 }

@@ -6,11 +6,11 @@
 #include "state/Module1.h"
 #include "ui/Window1.h"
 
-void Window1::PushButton10_Action() { files::SaveSymbolFile(); }
+void Window1::PushButton10_Action(framework::PushButton& /*button*/) { files::SaveSymbolFile(); }
 
-void Window1::PushButton1_Action() { files::ReadParameterFile(); }
+void Window1::PushButton1_Action(framework::PushButton& /*button*/) { files::ReadParameterFile(); }
 
-void Window1::PushButton13_Action() { builder::RunBuild(*this); }
+void Window1::PushButton13_Action(framework::PushButton& /*button*/) { builder::RunBuild(*this); }
 
 void Window1::LoadNumbers() {
   files::LoadDigitTable();
