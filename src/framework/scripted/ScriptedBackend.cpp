@@ -18,8 +18,10 @@ void ScriptedBackend::ShowMessageBox(const String& text) {
 
 void ScriptedBackend::WindowChanged(Window& window) {
   if (!window.BooleanProperty("Visible")) return;
-  if (std::find(shownWindows.begin(), shownWindows.end(), &window) != shownWindows.end()) return;
-  shownWindows.push_back(&window);
+  const bool shown = std::any_of(shownWindows.begin(), shownWindows.end(),
+                                 [&](const std::weak_ptr<Window>& held) { return held.lock().get() == &window; });
+  if (shown) return;
+  shownWindows.push_back(window.weak_from_this());
   if (onWindowShown) onWindowShown(window);
   trace.push_back("window shown: " + window.TextProperty("Title"));
 }

@@ -52,7 +52,7 @@ class ScriptedBackend : public Backend {
   std::deque<std::shared_ptr<FolderItem>> dialogAnswers;
   std::vector<FileDialogKind> dialogsShown;
   std::deque<std::function<void()>> steps;
-  std::vector<const Window*> shownWindows;
+  std::vector<std::weak_ptr<Window>> shownWindows;
   int controlChanges = 0;
   int menuChanges = 0;
   int pendingWorkPasses = 0;
