@@ -12,6 +12,18 @@
 #include "framework/qt/QtText.h"
 
 namespace framework::qt {
+namespace {
+
+// 0 is the platform's default, then left, centre and right.
+Qt::Alignment AlignmentOf(Int32 textAlign) {
+  switch (textAlign) {
+    case 2: return Qt::AlignHCenter | Qt::AlignVCenter;
+    case 3: return Qt::AlignRight | Qt::AlignVCenter;
+    default: return Qt::AlignLeft | Qt::AlignVCenter;
+  }
+}
+
+}  // namespace
 
 QWidget* CreateControlWidget(Control& control, QWidget* content) {
   if (auto* button = dynamic_cast<PushButton*>(&control)) {
@@ -45,7 +57,14 @@ void ApplyControl(const Control& control, QWidget& widget) {
   if (const auto* button = dynamic_cast<const PushButton*>(&control)) {
     static_cast<QPushButton&>(widget).setText(CaptionText(button->Caption()));
   } else if (const auto* label = dynamic_cast<const Label*>(&control)) {
-    static_cast<QLabel&>(widget).setText(ToQString(label->Text()));
+    auto& shown = static_cast<QLabel&>(widget);
+    shown.setText(ToQString(label->Text()));
+    shown.setAlignment(AlignmentOf(label->IntegerProperty("TextAlign")));
+    shown.setWordWrap(label->BooleanProperty("Multiline"));
+    const Color color = label->ColorProperty("TextColor");
+    QPalette palette = shown.palette();
+    palette.setColor(QPalette::WindowText, QColor(color.red, color.green, color.blue));
+    shown.setPalette(palette);
   }
   widget.setVisible(control.BooleanProperty("Visible"));
 }

@@ -129,8 +129,9 @@ QtBackend::~QtBackend() {
 }
 
 void QtBackend::ShowMessageBox(const String& text) {
-  QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), qt::ToQString(text),
-                  QMessageBox::Ok, presentation_->DialogParent());
+  QWidget* parent = presentation_->DialogParent();
+  QMessageBox box(QMessageBox::NoIcon, parent ? parent->windowTitle() : QGuiApplication::applicationDisplayName(),
+                  qt::ToQString(text), QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
   box.exec();
 }

@@ -78,6 +78,12 @@ TEST_F(QtBackendTest, ControlsShowTheirTextsAsTheyStandAndFollowTheirChanges) {
   EXPECT_EQ(shownLabel->text(), "<b>12</b>");
   EXPECT_EQ(shownLabel->textFormat(), Qt::PlainText);
   EXPECT_EQ(shownLabel->geometry(), QRect(0, 40, 80, 20));
+  label->SetProperty("TextAlign", framework::Int32{3});
+  label->SetProperty("TextColor", framework::Color{0xC0, 0x10, 0x20});
+  label->SetProperty("Visible", false);
+  EXPECT_EQ(shownLabel->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+  EXPECT_EQ(shownLabel->palette().color(QPalette::WindowText), QColor(0xC0, 0x10, 0x20));
+  EXPECT_TRUE(shownLabel->isHidden());
 }
 
 TEST_F(QtBackendTest, AnExceptionThatLeavesAHandlerIsShownAndWrittenAndTheProgramGoesOn) {
