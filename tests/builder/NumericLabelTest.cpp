@@ -134,6 +134,16 @@ TEST_F(NumericLabel, WithoutATableOnlyTheDashIsDrawnAndItsPointCarriesOverLines)
   EXPECT_THAT(Label("5", "2", "0"), ElementsAre());
 }
 
+TEST_F(NumericLabel, HugeOrInfiniteValuesStillWriteEveryRecord) {
+  LoadDigitTable(Join({kFiveLineTable, {"1,1e308,-1e308,2", "1,1e999,0,2"}}));
+  for (const char* parameterLine : {"-17,Test,512,30,20,URN,1e300,1e9", "-17,Test,512,95,1e999,URN,-1e300,0",
+                                    "-123456,Test,512,-91,20,URN,2,-1e9"}) {
+    Module1::ginc = 0;
+    GenerateNumericLabel(context, Line(parameterLine));
+    EXPECT_EQ(Records().back(), "99.0000 99.0000 3\n") << parameterLine;
+  }
+}
+
 TEST_F(NumericLabel, NonNumericGlyphCoordinatesReadAsZero) {
   LoadDigitTable({"1,0,0,3"});
   const auto atOrigin = Label("1");
