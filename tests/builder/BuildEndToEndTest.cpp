@@ -16,10 +16,7 @@ using testing::ElementsAre;
 class TableHost : public BuildHost {
  public:
   explicit TableHost(std::vector<std::string> table) : table_(std::move(table)) {}
-  void LoadNumbers() override {
-    Module1::gNumTotal = 0;
-    for (const auto& line : table_) Module1::Append(Module1::gNumbers, Module1::gNumTotal, [&] { return line; });
-  }
+  void LoadNumbers() override { StoreLines(Module1::gNumbers, Module1::gNumTotal, table_); }
   void SetLabelText(Int32 labelNumber, const String& text) override { labels[labelNumber] = text; }
   std::map<Int32, String> labels;
 
@@ -43,7 +40,7 @@ TEST_F(BuildEndToEnd, EveryKindWritesItsRecordsInParameterFileOrder) {
       "8,Seven,512,30.0,20.0,7,9,0",
       "9,Blank,512,30.0,20.0, circle,2,0",
   };
-  for (const auto& line : lines) Module1::Append(Module1::gSymbolParameters, Module1::total, [&] { return line; });
+  StoreLines(Module1::gSymbolParameters, Module1::total, lines);
   TableHost host({"1,0,0.25,3", "1,1,0.25,2", "7,1,0,3", "7,1,0.5,2", "7,0,0.25,2"});
   RunBuild(host);
 
@@ -80,10 +77,8 @@ TEST_F(BuildEndToEnd, EveryKindWritesItsRecordsInParameterFileOrder) {
 }
 
 TEST_F(BuildEndToEnd, ABadDigitTableLineStopsTheBuildInsideTheNumericLabel) {
-  for (const char* line : {"header", "1,Dot,512,30,20,dot,2,0", "-17,Test,512,30.0,20.0,URN,2,0",
-                           "2,Dot,512,30,20,dot,2,0"}) {
-    Module1::Append(Module1::gSymbolParameters, Module1::total, [&] { return std::string(line); });
-  }
+  StoreLines(Module1::gSymbolParameters, Module1::total,
+             {"header", "1,Dot,512,30,20,dot,2,0", "-17,Test,512,30.0,20.0,URN,2,0", "2,Dot,512,30,20,dot,2,0"});
   TableHost host({"1,0,0.25,3", "7,1,0", "7,1,0.5,2"});
   EXPECT_THROW(RunBuild(host), framework::OutOfBoundsException);
   // The dot's four records, then the label's title, attribute and its one "1" point.

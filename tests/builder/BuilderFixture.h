@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,13 @@
 #include "state/Module1.h"
 
 namespace builder {
+
+// Stores the lines from index 1 by the append rule, the count starting from 0.
+inline void StoreLines(const std::shared_ptr<framework::StringArray>& array, Int32& count,
+                       const std::vector<std::string>& lines) {
+  count = 0;
+  for (const auto& line : lines) Module1::Append(array, count, [&] { return line; });
+}
 
 // Fresh program state for every test, and the output read back as plain texts.
 class BuilderTest : public testing::Test {
@@ -36,8 +44,7 @@ class BuilderTest : public testing::Test {
   }
 
   static void LoadDigitTable(const std::vector<std::string>& lines) {
-    Module1::gNumTotal = 0;
-    for (const auto& line : lines) Module1::Append(Module1::gNumbers, Module1::gNumTotal, [&] { return line; });
+    StoreLines(Module1::gNumbers, Module1::gNumTotal, lines);
   }
 
   framework::ScriptedBackend backend;
