@@ -17,6 +17,8 @@ class Window1 : public framework::Window, public builder::BuildHost {
   std::shared_ptr<framework::Label> Label5();
   std::shared_ptr<framework::Label> Label6();
 
+  void PushButton10_Action();
+  void PushButton1_Action();
   void PushButton13_Action();
 
   void LoadNumbers() override;
