@@ -1,34 +1,21 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
-#include "BuilderFixture.h"
 #include "builder/BuildAction.h"
+#include "builder/BuildHarness.h"
 
 namespace builder {
 namespace {
 
 using testing::ElementsAre;
 
-class TableHost : public BuildHost {
- public:
-  explicit TableHost(std::vector<std::string> table) : table_(std::move(table)) {}
-  void LoadNumbers() override { StoreLines(Module1::gNumbers, Module1::gNumTotal, table_); }
-  void SetLabelText(Int32 labelNumber, const String& text) override { labels[labelNumber] = text; }
-  std::map<Int32, String> labels;
-
- private:
-  std::vector<std::string> table_;
-};
-
-using BuildEndToEnd = BuilderTest;
+using BuildEndToEnd = BuildTest;
 
 TEST_F(BuildEndToEnd, EveryKindWritesItsRecordsInParameterFileOrder) {
-  const std::vector<std::string> lines{
-      "number,description,plate,lat,lon,kind,size,bearing",
+  HoldParameterLines({
       "1,Ring,512,30.0,20.0,circle,2,45",
       "12,Test,512,30.0,20.0,square,2,45",
       "2,T,512,30.0,20.0,triangle,2,45",
@@ -39,9 +26,8 @@ TEST_F(BuildEndToEnd, EveryKindWritesItsRecordsInParameterFileOrder) {
       "-17,Test,512,30.0,20.0,URN,2,0",
       "8,Seven,512,30.0,20.0,7,9,0",
       "9,Blank,512,30.0,20.0, circle,2,0",
-  };
-  StoreLines(Module1::gSymbolParameters, Module1::total, lines);
-  TableHost host({"1,0,0.25,3", "1,1,0.25,2", "7,1,0,3", "7,1,0.5,2", "7,0,0.25,2"});
+  });
+  host.digitTable = {"1,0,0.25,3", "1,1,0.25,2", "7,1,0,3", "7,1,0.5,2", "7,0,0.25,2"};
   RunBuild(host);
 
   const auto records = Records();
@@ -77,9 +63,8 @@ TEST_F(BuildEndToEnd, EveryKindWritesItsRecordsInParameterFileOrder) {
 }
 
 TEST_F(BuildEndToEnd, ABadDigitTableLineStopsTheBuildInsideTheNumericLabel) {
-  StoreLines(Module1::gSymbolParameters, Module1::total,
-             {"header", "1,Dot,512,30,20,dot,2,0", "-17,Test,512,30.0,20.0,URN,2,0", "2,Dot,512,30,20,dot,2,0"});
-  TableHost host({"1,0,0.25,3", "7,1,0", "7,1,0.5,2"});
+  HoldParameterLines({"1,Dot,512,30,20,dot,2,0", "-17,Test,512,30.0,20.0,URN,2,0", "2,Dot,512,30,20,dot,2,0"});
+  host.digitTable = {"1,0,0.25,3", "7,1,0", "7,1,0.5,2"};
   EXPECT_THROW(RunBuild(host), framework::OutOfBoundsException);
   // The dot's four records, then the label's title, attribute and its one "1" point.
   EXPECT_EQ(Module1::ginc, 7);

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "BuilderFixture.h"
+#include "builder/BuilderFixture.h"
 #include "builder/KindGenerators.h"
 
 namespace builder {
@@ -11,7 +11,7 @@ namespace {
 
 constexpr double kCircleDegreeFactor = 0.01745329237161969;
 
-class Circle : public BuilderTest {
+class Circle : public GeneratorTest {
  protected:
   Circle() { context.circleDegreeFactor = kCircleDegreeFactor; }
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "BuilderFixture.h"
+#include "builder/BuilderFixture.h"
 #include "builder/KindGenerators.h"
 #include "framework/Exceptions.h"
 
@@ -27,7 +27,7 @@ std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> pa
   return joined;
 }
 
-class NumericLabel : public BuilderTest {
+class NumericLabel : public GeneratorTest {
  protected:
   std::vector<std::string> Label(const std::string& symbolNumber, const std::string& size = "2",
                                  const std::string& bearing = "0") {

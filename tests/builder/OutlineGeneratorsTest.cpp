@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "BuilderFixture.h"
+#include "builder/BuilderFixture.h"
 #include "builder/KindGenerators.h"
 
 namespace builder {
@@ -22,7 +22,7 @@ struct OutlineCase {
 
 void PrintTo(const OutlineCase& c, std::ostream* out) { *out << c.what; }
 
-class OutlineVertices : public BuilderTest, public testing::WithParamInterface<OutlineCase> {};
+class OutlineVertices : public GeneratorTest, public testing::WithParamInterface<OutlineCase> {};
 
 TEST_P(OutlineVertices, AreWrittenInListOrder) {
   const OutlineCase& c = GetParam();
@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"nan nan 3", "nan nan 2", "nan nan 3", "nan nan 2"}}),
     [](const testing::TestParamInfo<OutlineCase>& param) { return "Case" + std::to_string(param.index); });
 
-using OutlineRecords = BuilderTest;
+using OutlineRecords = GeneratorTest;
 
 TEST_F(OutlineRecords, SquareWritesTitleAttributeVerticesAndEnd) {
   GenerateOutline(OutlineKind::Square, context, Line("12,Test,512,30.0,20.0,square,2,45"));
