@@ -24,8 +24,12 @@ class Array {
 
  private:
   std::size_t Checked(Int32 index) const {
-    if (index < 0 || index > UpperBound()) throw OutOfBoundsException(index, UpperBound());
+    if (index < 0 || static_cast<std::size_t>(index) >= elements_.size()) ThrowOutOfBounds(index, UpperBound());
     return static_cast<std::size_t>(index);
+  }
+
+  [[noreturn, gnu::noinline, gnu::cold]] static void ThrowOutOfBounds(Int32 index, Int32 upperBound) {
+    throw OutOfBoundsException(index, upperBound);
   }
 
   std::vector<T> elements_;

@@ -1,0 +1,109 @@
+#include "builder/ParameterLine.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "framework/Exceptions.h"
+
+namespace {
+
+using builder::BuildContext;
+using builder::ReadParameterLine;
+
+std::string LineWithNumber(const std::string& number) { return number + ",Test,512,30.0,20.0,square,2,45"; }
+
+std::vector<int> Digits(const BuildContext& context, int count) {
+  std::vector<int> digits;
+  for (int position = 1; position <= count; ++position) digits.push_back(context.digits(position));
+  return digits;
+}
+
+TEST(ParameterLineTest, DigitSplit) {
+  const struct {
+    const char* number;
+    bool negative;
+    std::vector<int> digits;
+    double remainder;
+  } cases[] = {
+      {"-17", true, {1, 7}, 7},
+      {"105", false, {1, 0, 5}, 5},
+      {"100", false, {1, 0, 0}, 0},
+      {"7", false, {7}, 7},
+      {"123456", false, {12, 3, 4, 5, 6}, 6},
+      {"99999", false, {9, 9, 9, 9, 9}, 9},
+      {"0", false, {0}, 0},
+      {"-0", false, {0}, 0},
+      {"5.0", false, {5}, 5},
+      {"12.75", false, {1, 2}, 2},
+      {"abc", false, {0}, 0},
+  };
+  for (const auto& c : cases) {
+    BuildContext context;
+    const auto line = ReadParameterLine(LineWithNumber(c.number), context);
+    EXPECT_EQ(line.negative, c.negative) << c.number;
+    ASSERT_EQ(line.digitCount, static_cast<int>(c.digits.size())) << c.number;
+    EXPECT_EQ(Digits(context, line.digitCount), c.digits) << c.number;
+    EXPECT_EQ(line.splitRemainder, c.remainder) << c.number;
+  }
+}
+
+TEST(ParameterLineTest, DigitPositionsAboveTheCountKeepEarlierLinesDigits) {
+  BuildContext context;
+  ReadParameterLine(LineWithNumber("105"), context);
+  const auto line = ReadParameterLine(LineWithNumber("7"), context);
+  EXPECT_EQ(line.digitCount, 1);
+  EXPECT_EQ(Digits(context, 3), (std::vector<int>{7, 0, 5}));
+}
+
+TEST(ParameterLineTest, NumbersBeyondEveryRangeStayDefined) {
+  for (const char* number : {"1e400", "-1e400", "999999999999", "99999999999", "nan", "1e-400"}) {
+    BuildContext context;
+    const auto line = ReadParameterLine(LineWithNumber(number), context);
+    EXPECT_EQ(line.digitCount, number[0] == 'n' || std::string(number) == "1e-400" ? 1 : 5) << number;
+  }
+}
+
+TEST(ParameterLineTest, PlateIdOutsideOneHundredToNineHundredNinetyNineBecomes101) {
+  const struct {
+    const char* field;
+    const char* plateId;
+  } cases[] = {{"42", "101"}, {"1000", "101"}, {"100", "100"}, {"999", "999"}, {"512.7", "512.7"},
+               {"999.5", "101"}, {" 512", " 512"}, {"", "101"}, {"PLATE", "101"}};
+  for (const auto& c : cases) {
+    BuildContext context;
+    const auto line = ReadParameterLine(std::string("1,Test,") + c.field + ",30,20,dot,2,0", context);
+    EXPECT_EQ(line.plateId, c.plateId) << '"' << c.field << '"';
+  }
+}
+
+TEST(ParameterLineTest, TheFieldsAsTheGeneratorsReadThem) {
+  BuildContext context;
+  const auto line = ReadParameterLine("12, Test ,512,30.5,-20.25,square,3,45,ignored", context);
+  EXPECT_EQ(line.symbolKind, "square");
+  EXPECT_EQ(line.titleTail, " 12  Test  square");
+  EXPECT_EQ(line.halfSize, 1.5);
+  EXPECT_EQ(line.negatedBearing, -45);
+  EXPECT_EQ(line.centreLatitude, 30.5);
+  EXPECT_EQ(line.centreLongitude, -20.25);
+  EXPECT_EQ(context.northSouthOffsets(1), 1.5);
+  EXPECT_EQ(context.northSouthOffsets(2), -1.5);
+  EXPECT_EQ(context.eastWestOffsets(1), 1.5);
+  EXPECT_EQ(context.eastWestOffsets(2), -1.5);
+  EXPECT_EQ(line.digitAdvance, 0.7);
+}
+
+TEST(ParameterLineTest, KindSevenForcesTheSizeToTwo) {
+  BuildContext context;
+  EXPECT_EQ(ReadParameterLine("1,d,512,30,20,7,40,0", context).halfSize, 1);
+  EXPECT_EQ(ReadParameterLine("1,d,512,30,20,77,40,0", context).halfSize, 20);
+}
+
+TEST(ParameterLineTest, AMissingFieldRaisesOutOfBounds) {
+  for (const char* text : {"1,Test,512,30,20,square,2", "", "1"}) {
+    BuildContext context;
+    EXPECT_THROW(ReadParameterLine(text, context), framework::OutOfBoundsException) << '"' << text << '"';
+  }
+}
+
+}  // namespace

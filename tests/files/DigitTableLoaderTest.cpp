@@ -1,0 +1,59 @@
+#include "files/DigitTableLoader.h"
+
+#include <gtest/gtest.h>
+
+#include "files/FilesHarness.h"
+
+namespace {
+
+TEST_F(FilesTest, DigitTablesLoadWholeUpToFiveHundredLines) {
+  const struct {
+    const char* name;
+    const char* contents;  // nullptr: no table at all
+    int count;
+  } cases[] = {
+      {"missing", nullptr, 0},
+      {"empty", "", 0},
+      {"heading and blank lines kept", "key,ns,ew,pen\n\n 1 , 0,0.25, 3\r\n", 3},
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove(folder.Path() / files::kDigitTableName);
+    if (c.contents) folder.Write(files::kDigitTableName, c.contents);
+    Module1::gNumTotal = 77;
+    files::LoadDigitTable();
+    EXPECT_EQ(Module1::gNumTotal, c.count) << c.name;
+  }
+  EXPECT_EQ((*Module1::gNumbers)(1), "key,ns,ew,pen");
+  EXPECT_EQ((*Module1::gNumbers)(2), "");
+  EXPECT_EQ((*Module1::gNumbers)(3), " 1 , 0,0.25, 3");
+}
+
+TEST_F(FilesTest, AFiveHundredAndFirstLineRaisesWithTheFirstFiveHundredKept) {
+  folder.Write(files::kDigitTableName, NumberedLines(500));
+  files::LoadDigitTable();
+  EXPECT_EQ(Module1::gNumTotal, 500);
+
+  folder.Write(files::kDigitTableName, NumberedLines(501));
+  EXPECT_THROW(files::LoadDigitTable(), framework::OutOfBoundsException);
+  EXPECT_EQ(Module1::gNumTotal, 501);
+  EXPECT_EQ((*Module1::gNumbers)(500), "500,0,0,3");
+
+  // Every load starts again from nothing.
+  folder.Write(files::kDigitTableName, NumberedLines(2));
+  files::LoadDigitTable();
+  EXPECT_EQ(Module1::gNumTotal, 2);
+  EXPECT_EQ((*Module1::gNumbers)(3), "3,0,0,3");
+}
+
+TEST_F(FilesTest, ATableThatCannotBeOpenedRaisesAndLoadsNothing) {
+  std::filesystem::create_directory(folder.Path() / files::kDigitTableName);
+  try {
+    files::LoadDigitTable();
+    FAIL();
+  } catch (const framework::IOException& error) {
+    EXPECT_EQ(error.ErrorNumber(), EISDIR);
+  }
+  EXPECT_EQ(Module1::gNumTotal, 0);
+}
+
+}  // namespace
