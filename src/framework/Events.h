@@ -28,7 +28,8 @@ class MethodDelegate : public Delegate {
     const std::shared_ptr<Target> target = target_.lock();
     Target& receiver = NotNil(target, "the delegate's target");
     auto* typed = dynamic_cast<Sender*>(&sender);
-    if (typed == nullptr) throw IllegalCastException("the event's sender, a " + sender.ClassName() + ", is not of the class the handler takes");
+    if (typed == nullptr)
+      throw IllegalCastException("the event's sender, a " + sender.ClassName() + ", is not of the class the handler takes");
     (receiver.*method_)(*typed);
   }
 
