@@ -83,4 +83,13 @@ TEST_F(MainMenuBarTest, ReleasingTheInstanceSetsItToNilAndLetsTheBarGo) {
   EXPECT_NE(MainMenuBar::ImplicitInstance(), nullptr);
 }
 
+TEST_F(MainMenuBarTest, ABarWhoseBuildingFailsIsNeverStoredAndTheNextRequestBuildsAfresh) {
+  // Without a backend the first item's first change fails.
+  framework::SetBackend(nullptr);
+  EXPECT_THROW(MainMenuBar::ImplicitInstance(), framework::NilObjectException);
+  EXPECT_EQ(MainMenuBar::implicitInstance, nullptr);
+  framework::SetBackend(&backend);
+  EXPECT_EQ(MainMenuBar::ImplicitInstance()->Children().size(), 2U);
+}
+
 }  // namespace
