@@ -44,6 +44,12 @@ class Window1 : public framework::Window, public builder::BuildHost {
   std::shared_ptr<framework::MenuItem> FileMenu();
   std::shared_ptr<framework::QuitMenuItem> FileQuit();
 
+  // The builder's arithmetic, reached through the window as the program's methods are.
+  double FunctionSquareIt(double x);
+  void Calculate(double x, double& a, double& b, double& c);
+  void Rotate(double axisLatitude, double axisLongitude, double angle, double pointLatitude, double pointLongitude,
+              double& outLatitude, double& outLongitude);
+
   void LoadNumbers() override;
   void SetLabelText(framework::Int32 labelNumber, const framework::String& text) override;
 
