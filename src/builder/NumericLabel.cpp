@@ -1,7 +1,58 @@
+#include "builder/DigitTableLine.h"
 #include "builder/KindGenerators.h"
+#include "builder/Rotate.h"
+#include "builder/SymbolRecords.h"
+#include "framework/Conversions.h"
+#include "framework/Nil.h"
+#include "framework/Runtime.h"
+#include "framework/Text.h"
 
 namespace builder {
+namespace {
 
-void GenerateNumericLabel(BuildContext& /*context*/, const SymbolLine& /*line*/) {}
+// The minus dash starts this far west of the working glyph point, less one digit advance, and
+// runs on westward for its length; in glyph units.
+constexpr double kDashStart = 0.75;
+constexpr double kDashLength = 0.25;
+
+// The working glyph point, scaled by the half size, placed at the centre and turned by the bearing.
+String GlyphVertex(const BuildContext& context, const SymbolLine& line, std::string_view penCode) {
+  const double h = line.halfSize;
+  const GeoPoint placed = PlaceAtCentre(line.centreLatitude, line.centreLongitude, context.glyphNorthSouth * h,
+                                        line.centreLongitude + (context.glyphEastWest * h));
+  const GeoPoint turned = TurnByBearing(line.centreLatitude, line.centreLongitude, line.negatedBearing, placed);
+  return VertexRecord(CoordinateText(turned.latitude), CoordinateText(turned.longitude), penCode);
+}
+
+}  // namespace
+
+void GenerateNumericLabel(BuildContext& context, const SymbolLine& line) {
+  AppendSymbolHeader(" Numeric Label ", line);
+  const framework::StringArray& table = framework::NotNil(Module1::gNumbers, "gNumbers");
+  for (Int32 position = 1; position <= line.digitCount; ++position) {
+    framework::LoopYield();
+    const String digitText = framework::Str(context.digits(position));
+    // No index by digit: every position reads every line, in table order.
+    for (Int32 j = 1; j <= Module1::gNumTotal; ++j) {
+      framework::LoopYield();
+      const GlyphPoint glyph = ReadDigitTableLine(table(j));
+      context.glyphNorthSouth = glyph.northSouth;
+      context.glyphEastWest = glyph.eastWest + (line.digitAdvance * framework::ToDouble(position));
+      if (framework::StringEquals(glyph.digitKey, digitText))
+        AppendRecord([&] { return GlyphVertex(context, line, glyph.penCode); });
+    }
+  }
+  if (line.negative) {
+    AppendRecord([&] {
+      context.glyphEastWest = (context.glyphEastWest - line.digitAdvance) - kDashStart;
+      return GlyphVertex(context, line, "3");
+    });
+    AppendRecord([&] {
+      context.glyphEastWest = context.glyphEastWest - kDashLength;
+      return GlyphVertex(context, line, "2");
+    });
+  }
+  AppendEndRecord();
+}
 
 }  // namespace builder

@@ -15,7 +15,6 @@ struct BuildContext {
   framework::DoubleArray eastWestOffsets{50};
   // Never cleared during a build: positions above the digit count keep earlier lines' digits.
   framework::Int32Array digits{10};
-  framework::StringArray digitTableFields{-1};
   double circleDegreeFactor = 0.0;
   // The Numeric Label's working glyph point lives for the whole build.
   double glyphNorthSouth = 0.0;

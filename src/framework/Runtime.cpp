@@ -1,6 +1,8 @@
 #include "framework/Runtime.h"
 
-#include <chrono>
+#include <time.h>
+
+#include <cstdint>
 #include <iostream>
 #include <thread>
 
@@ -11,8 +13,16 @@ namespace {
 
 Backend* installedBackend = nullptr;
 std::thread::id mainThread = std::this_thread::get_id();
-std::chrono::steady_clock::time_point lastYield{};
-constexpr auto kYieldInterval = std::chrono::milliseconds(50);
+// The coarse clock costs a few nanoseconds a read, and its millisecond steps are fine enough
+// for a 50 ms interval; loops call it once per pass.
+std::int64_t CoarseMilliseconds() {
+  timespec now{};
+  ::clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+  return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1'000'000;
+}
+
+std::int64_t lastYield = 0;
+constexpr std::int64_t kYieldIntervalMilliseconds = 50;
 
 }  // namespace
 
@@ -35,17 +45,21 @@ void MsgBox(const String& text) {
   CurrentBackend().ShowMessageBox(text);
 }
 
-void ReportException(const std::exception& error) {
+String ExceptionReport(const std::exception& error) {
   const auto* runtime = dynamic_cast<const RuntimeException*>(&error);
-  const String text = "An exception of class " + (runtime ? runtime->ClassName() : String("RuntimeException")) +
-                      " was not handled: " + error.what();
+  return "An exception of class " + (runtime ? runtime->ClassName() : String("RuntimeException")) +
+         " was not handled: " + error.what();
+}
+
+void ReportException(const std::exception& error) {
+  const String text = ExceptionReport(error);
   std::cerr << text << std::endl;
   if (installedBackend != nullptr) installedBackend->ShowMessageBox(text);
 }
 
 void LoopYield() {
-  const auto now = std::chrono::steady_clock::now();
-  if (now - lastYield < kYieldInterval) return;
+  const std::int64_t now = CoarseMilliseconds();
+  if (now - lastYield < kYieldIntervalMilliseconds) return;
   lastYield = now;
   if (installedBackend != nullptr) installedBackend->ProcessPendingWork();
 }

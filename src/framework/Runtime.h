@@ -19,6 +19,9 @@ void CheckMainThread();
 
 void MsgBox(const String& text);
 
+// One line naming the exception's class and what happened.
+String ExceptionReport(const std::exception& error);
+
 // How an exception that leaves an event handler ends: a message box with its class and what
 // happened, and the same line on standard error. The program goes on.
 void ReportException(const std::exception& error);

@@ -1,40 +1,88 @@
 #include "ui/Window1.h"
 
-#include <array>
-#include <utility>
-
+#include "framework/Events.h"
+#include "framework/Lifecycle.h"
 #include "framework/Nil.h"
+#include "ui/MainMenuBar.h"
+#include "ui/Window1Design.h"
 
-namespace {
+std::shared_ptr<Window1> Window1::ImplicitInstance() {
+  std::shared_ptr<framework::Window> window = framework::GetImplicitWindow(kClassName);
+  if (!window) {
+    auto made = std::make_shared<Window1>();
+    made->Constructor();
+    window = std::move(made);
+  }
+  return framework::RuntimeCheckCast<Window1>(window);
+}
 
-constexpr std::array<std::pair<const char*, const char*>, 6> kLabels{{
-    {"Label1", "GNumTotal"},
-    {"Label2", "SymID"},
-    {"Label3", "NumLabel"},
-    {"Label4", "First Digit"},
-    {"Label5", "Second Digit"},
-    {"Label6", "Scale"},
-}};
+void Window1::Layout() {
+  SetMenuBar(MainMenuBar::ImplicitInstance());
+  framework::SetProperties(*this, window1_design::kWindowPropertyList);
+}
 
-}  // namespace
+void Window1::CreateControls() { CreateControls0(); }
 
-void Window1::CreateControls() {
-  for (const auto& [name, text] : kLabels) {
-    AddControl(name, std::make_shared<framework::Label>());
-    LabelNamed(name)->SetText(text);
+template <typename ControlClass>
+void Window1::CreateControl(const framework::String& name, std::string_view propertyList) {
+  AddControl(name, std::make_shared<ControlClass>());
+  ControlNamed<ControlClass>(name.c_str())->SetTextUnit(0);
+  framework::SetProperties(*ControlNamed<ControlClass>(name.c_str()), propertyList);
+}
+
+void Window1::CreateControls0() {
+  const auto self = std::static_pointer_cast<Window1>(shared_from_this());
+  for (std::size_t index = 0; index < window1_design::kControls.size(); ++index) {
+    const window1_design::ControlDesign& design = window1_design::kControls[index];
+    const framework::String name(design.name);
+    const std::string_view propertyList = window1_design::kControlPropertyLists[index];
+    if (design.kind == window1_design::ControlClass::Label) {
+      CreateControl<framework::Label>(name, propertyList);
+      continue;
+    }
+    CreateControl<framework::PushButton>(name, propertyList);
+    framework::RuntimeAddEventHandler(*ControlNamed<framework::PushButton>(name.c_str()),
+                                      framework::PushButton::kActionEvent,
+                                      framework::EventStubFor<framework::PushButton::kActionEvent>,
+                                      framework::RuntimeCreateDelegate(design.action, self));
   }
 }
 
-std::shared_ptr<framework::Label> Window1::LabelNamed(const framework::String& name) {
-  return framework::RuntimeCheckCast<framework::Label>(ControlByName(name));
+template <typename ControlClass>
+std::shared_ptr<ControlClass> Window1::ControlNamed(const char* name) {
+  return framework::RuntimeCheckCast<ControlClass>(ControlByName(name));
 }
 
-std::shared_ptr<framework::Label> Window1::Label1() { return LabelNamed("Label1"); }
-std::shared_ptr<framework::Label> Window1::Label2() { return LabelNamed("Label2"); }
-std::shared_ptr<framework::Label> Window1::Label3() { return LabelNamed("Label3"); }
-std::shared_ptr<framework::Label> Window1::Label4() { return LabelNamed("Label4"); }
-std::shared_ptr<framework::Label> Window1::Label5() { return LabelNamed("Label5"); }
-std::shared_ptr<framework::Label> Window1::Label6() { return LabelNamed("Label6"); }
+std::shared_ptr<framework::PushButton> Window1::PushButton3() { return ControlNamed<framework::PushButton>("PushButton3"); }
+std::shared_ptr<framework::PushButton> Window1::PushButton10() { return ControlNamed<framework::PushButton>("PushButton10"); }
+std::shared_ptr<framework::PushButton> Window1::PushButton1() { return ControlNamed<framework::PushButton>("PushButton1"); }
+std::shared_ptr<framework::PushButton> Window1::PushButton13() { return ControlNamed<framework::PushButton>("PushButton13"); }
+std::shared_ptr<framework::Label> Window1::Label1() { return ControlNamed<framework::Label>("Label1"); }
+std::shared_ptr<framework::Label> Window1::Label2() { return ControlNamed<framework::Label>("Label2"); }
+std::shared_ptr<framework::Label> Window1::Label3() { return ControlNamed<framework::Label>("Label3"); }
+std::shared_ptr<framework::Label> Window1::Label4() { return ControlNamed<framework::Label>("Label4"); }
+std::shared_ptr<framework::Label> Window1::Label5() { return ControlNamed<framework::Label>("Label5"); }
+std::shared_ptr<framework::Label> Window1::Label6() { return ControlNamed<framework::Label>("Label6"); }
+
+template <typename ItemClass>
+std::shared_ptr<ItemClass> Window1::MenuItemNamed(const char* name) {
+  const std::shared_ptr<framework::MenuBar> bar = MenuBar();
+  return framework::RuntimeCheckCast<ItemClass>(framework::NotNil(bar, "the window's menu bar").Lookup(name));
+}
+
+std::shared_ptr<framework::MenuItem> Window1::EditMenu() { return MenuItemNamed<framework::MenuItem>("EditMenu"); }
+std::shared_ptr<framework::MenuItem> Window1::EditSelectAll() { return MenuItemNamed<framework::MenuItem>("EditSelectAll"); }
+std::shared_ptr<framework::MenuItem> Window1::EditSeparator2() { return MenuItemNamed<framework::MenuItem>("EditSeparator2"); }
+std::shared_ptr<framework::MenuItem> Window1::EditClear() { return MenuItemNamed<framework::MenuItem>("EditClear"); }
+std::shared_ptr<framework::MenuItem> Window1::EditPaste() { return MenuItemNamed<framework::MenuItem>("EditPaste"); }
+std::shared_ptr<framework::MenuItem> Window1::EditCopy() { return MenuItemNamed<framework::MenuItem>("EditCopy"); }
+std::shared_ptr<framework::MenuItem> Window1::EditCut() { return MenuItemNamed<framework::MenuItem>("EditCut"); }
+std::shared_ptr<framework::MenuItem> Window1::EditSeparator1() { return MenuItemNamed<framework::MenuItem>("EditSeparator1"); }
+std::shared_ptr<framework::MenuItem> Window1::EditUndo() { return MenuItemNamed<framework::MenuItem>("EditUndo"); }
+std::shared_ptr<framework::MenuItem> Window1::FileMenu() { return MenuItemNamed<framework::MenuItem>("FileMenu"); }
+std::shared_ptr<framework::QuitMenuItem> Window1::FileQuit() { return MenuItemNamed<framework::QuitMenuItem>("FileQuit"); }
+
+void Window1::PushButton3_Action(framework::PushButton& /*button*/) { framework::Quit(0); }
 
 void Window1::SetLabelText(framework::Int32 labelNumber, const framework::String& text) {
   std::shared_ptr<framework::Label> label;

@@ -72,3 +72,32 @@ TEST_F(BuildTest, HostileLinesAreBuiltWithoutHarm) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(BuildTest, TwoBuildsInARowHoldEverySymbolTwice) {
+  host.digitTable = {"1,0,0.25,3", "1,1,0.25,2"};
+  HoldParameterLines({"11,a,512,30,20,circle,2,0", "1,b,512,30,20,URN,2,0", "-3,c,512,30,20,arrow,2,45"});
+  builder::RunBuild(host);
+  const auto first = Records();
+  ASSERT_GT(first.size(), 30u);
+  builder::RunBuild(host);
+  auto expected = first;
+  expected.insert(expected.end(), first.begin(), first.end());
+  EXPECT_EQ(Records(), expected);
+  EXPECT_EQ(backend.messages, std::vector<std::string>(2, kMessage + "3"));
+}
+
+TEST_F(BuildTest, TheFiveThousandAndFirstRecordStopsTheBuildMidSymbol) {
+  // 14 circles of 361 vertices take 5096 records.
+  HoldParameterLines(std::vector<std::string>(14, "1,a,512,30,20,circle,40,0"));
+  EXPECT_THROW(builder::RunBuild(host), framework::OutOfBoundsException);
+  EXPECT_EQ(Module1::ginc, 5001);
+  EXPECT_EQ((*Module1::gStringArray)(5000).back(), '\n');
+  EXPECT_TRUE(backend.messages.empty());
+  // A later build fails at its first record, one count further on.
+  EXPECT_THROW(builder::RunBuild(host), framework::OutOfBoundsException);
+  EXPECT_EQ(Module1::ginc, 5002);
+}
+
+}  // namespace

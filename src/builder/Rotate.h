@@ -1,0 +1,29 @@
+#pragma once
+
+// Turning points on the sphere, in degrees of latitude and longitude.
+namespace builder {
+
+// Turns the point (pointLatitude, pointLongitude) about the axis through (axisLatitude,
+// axisLongitude) by angle, counterclockwise seen from above the axis point. The inputs are taken
+// by value, so the outputs may be the very variables that supplied the point.
+void Rotate(double axisLatitude, double axisLongitude, double angle, double pointLatitude, double pointLongitude,
+            double& outLatitude, double& outLongitude);
+
+struct GeoPoint {
+  double latitude = 0.0;
+  double longitude = 0.0;
+};
+
+// Carries a point laid out around the equator point (0, centreLongitude) to the centre:
+// dLat is its north-south offset, pointLongitude the centre longitude with its east-west offset.
+GeoPoint PlaceAtCentre(double centreLatitude, double centreLongitude, double dLat, double pointLongitude);
+
+// Turns a placed point about the centre by the negated bearing: a positive bearing turns clockwise
+// on a north-up map.
+GeoPoint TurnByBearing(double centreLatitude, double centreLongitude, double negatedBearing, GeoPoint point);
+
+// Small arithmetic that nothing in the program calls.
+double FunctionSquareIt(double x);
+void Calculate(double x, double& a, double& b, double& c);
+
+}  // namespace builder

@@ -1,0 +1,29 @@
+// The window methods whose work lives in the builder and files layers.
+#include "builder/Rotate.h"
+#include "files/DigitTableLoader.h"
+#include "files/ParameterFileReader.h"
+#include "files/SymbolFileWriter.h"
+#include "framework/Nil.h"
+#include "framework/Text.h"
+#include "state/Module1.h"
+#include "ui/Window1.h"
+
+void Window1::PushButton10_Action(framework::PushButton& /*button*/) { files::SaveSymbolFile(); }
+
+void Window1::PushButton1_Action(framework::PushButton& /*button*/) { files::ReadParameterFile(); }
+
+void Window1::PushButton13_Action(framework::PushButton& /*button*/) { builder::RunBuild(*this); }
+
+void Window1::LoadNumbers() {
+  files::LoadDigitTable();
+  framework::NotNil(Label1(), "Label1").SetText(framework::Str(Module1::gNumTotal));
+}
+
+double Window1::FunctionSquareIt(double x) { return builder::FunctionSquareIt(x); }
+
+void Window1::Calculate(double x, double& a, double& b, double& c) { builder::Calculate(x, a, b, c); }
+
+void Window1::Rotate(double axisLatitude, double axisLongitude, double angle, double pointLatitude,
+                     double pointLongitude, double& outLatitude, double& outLongitude) {
+  builder::Rotate(axisLatitude, axisLongitude, angle, pointLatitude, pointLongitude, outLatitude, outLongitude);
+}

@@ -1,0 +1,75 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "builder/BuildAction.h"
+#include "builder/BuildHarness.h"
+
+namespace builder {
+namespace {
+
+using testing::ElementsAre;
+
+using BuildEndToEnd = BuildTest;
+
+TEST_F(BuildEndToEnd, EveryKindWritesItsRecordsInParameterFileOrder) {
+  HoldParameterLines({
+      "1,Ring,512,30.0,20.0,circle,2,45",
+      "12,Test,512,30.0,20.0,square,2,45",
+      "2,T,512,30.0,20.0,triangle,2,45",
+      "3,P,512,30.0,20.0,plus,2,45",
+      "4,X,512,30.0,20.0,cross,2,45",
+      "5,D,42,30.0,20.0,dot,2,45",
+      "6,A,512,30.0,20.0,arrow,2,45",
+      "-17,Test,512,30.0,20.0,URN,2,0",
+      "8,Seven,512,30.0,20.0,7,9,0",
+      "9,Blank,512,30.0,20.0, circle,2,0",
+  });
+  host.digitTable = {"1,0,0.25,3", "1,1,0.25,2", "7,1,0,3", "7,1,0.5,2", "7,0,0.25,2"};
+  RunBuild(host);
+
+  const auto records = Records();
+  ASSERT_EQ(records.size(), 24u + 8 + 7 + 7 + 7 + 4 + 8 + 10);
+  auto symbol = [&](std::size_t first, std::size_t count) {
+    return std::vector<std::string>(records.begin() + static_cast<std::ptrdiff_t>(first),
+                                    records.begin() + static_cast<std::ptrdiff_t>(first + count));
+  };
+  EXPECT_EQ(records[0], "9999 9999  Circle   1 Ring circle\n");
+  EXPECT_EQ(records[2], "30.0125 21.1547 3\n");
+  EXPECT_EQ(records[23], "99.0000 99.0000 3\n");
+  EXPECT_THAT(symbol(24, 8), ElementsAre("9999 9999  Square   12 Test square\n",
+                                         " 512  999.0 -999.0 UN   0   0   1     1\n", "30.9950 21.1664 3\n",
+                                         "28.9951 21.1432 2\n", "28.9951 18.8569 2\n", "30.9950 18.8336 2\n",
+                                         "30.9950 21.1664 2\n", "99.0000 99.0000 3\n"));
+  EXPECT_EQ(records[32], "9999 9999  Triangle   2 T triangle\n");
+  EXPECT_EQ(records[34], "31.2501 20.0000 3\n");
+  EXPECT_EQ(records[39], "9999 9999  Plus Sign   3 P plus\n");
+  EXPECT_EQ(records[41], "31.0001 20.0000 3\n");
+  EXPECT_EQ(records[46], "9999 9999  X   4 X cross\n");
+  EXPECT_EQ(records[48], "30.9950 21.1664 3\n");
+  EXPECT_EQ(records[53], "9999 9999 small dot   5 D dot\n");
+  EXPECT_EQ(records[54], " 101  999.0 -999.0 UN   0   0   1     1\n");
+  EXPECT_THAT(records[55], testing::StartsWith("30.000131919"));
+  EXPECT_EQ(records[57], "9999 9999  X   6 A arrow\n");
+  EXPECT_EQ(records[59], "30.7048 20.8225 3\n");
+  EXPECT_THAT(symbol(65, 10),
+              ElementsAre("9999 9999  Numeric Label   -17 Test URN\n", " 512  999.0 -999.0 UN   0   0   1     1\n",
+                          "29.9957 21.0969 3\n", "30.9957 21.1081 2\n", "30.9903 21.6329 3\n", "30.9819 22.2160 2\n",
+                          "29.9865 21.9051 2\n", "30.0001 20.2309 3\n", "30.0003 19.9423 2\n",
+                          "99.0000 99.0000 3\n"));
+  EXPECT_THAT(backend.messages, ElementsAre("Done, Now Save File  Total # of Symbols = 8"));
+}
+
+TEST_F(BuildEndToEnd, ABadDigitTableLineStopsTheBuildInsideTheNumericLabel) {
+  HoldParameterLines({"1,Dot,512,30,20,dot,2,0", "-17,Test,512,30.0,20.0,URN,2,0", "2,Dot,512,30,20,dot,2,0"});
+  host.digitTable = {"1,0,0.25,3", "7,1,0", "7,1,0.5,2"};
+  EXPECT_THROW(RunBuild(host), framework::OutOfBoundsException);
+  // The dot's four records, then the label's title, attribute and its one "1" point.
+  EXPECT_EQ(Module1::ginc, 7);
+  EXPECT_TRUE(backend.messages.empty());
+}
+
+}  // namespace
+}  // namespace builder

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+
+#include "framework/Events.h"
+#include "framework/FileDialogs.h"
+#include "framework/Lifecycle.h"
+#include "framework/qt/QtBackend.h"
+
+namespace {
+
+int argumentCount = 1;
+char programName[] = "framework_qt_tests";
+char* arguments[] = {programName, nullptr};
+
+// Runs the person's part on the modal widget once the code under test has opened one.
+void WhenModal(std::function<void(QWidget&)> person) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [poll, person = std::move(person)] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      poll->stop();
+      poll->deleteLater();
+      person(*modal);
+    }
+  });
+  poll->start(10);
+}
+
+struct Target {
+  int presses = 0;
+  void Fails(framework::PushButton& /*button*/) {
+    ++presses;
+    throw framework::OutOfBoundsException(501, 500);
+  }
+};
+
+struct QtBackendTest : testing::Test {
+  framework::QtBackend backend{argumentCount, arguments};
+  std::shared_ptr<framework::Window> window = std::make_shared<framework::Window>();
+  std::shared_ptr<framework::PushButton> button = std::make_shared<framework::PushButton>();
+  std::shared_ptr<framework::Label> label = std::make_shared<framework::Label>();
+
+  void SetUp() override {
+    framework::RuntimeInit();
+    window->AddControl("Button", button);
+    window->AddControl("Label", label);
+    button->SetCaption("Save & go");
+    label->SetProperty("Top", framework::Int32{40});
+    window->SetProperty("Title", std::string("Plot"));
+    window->SetProperty("Visible", true);
+  }
+  void TearDown() override { framework::RuntimeExit(); }
+
+  QMainWindow& Shown() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (auto* main = qobject_cast<QMainWindow*>(widget); main && main->windowTitle() == "Plot") return *main;
+    }
+    throw std::runtime_error("the window is not shown");
+  }
+};
+
+TEST_F(QtBackendTest, ControlsShowTheirTextsAsTheyStandAndFollowTheirChanges) {
+  QMainWindow& shown = Shown();
+  auto* shownButton = shown.centralWidget()->findChild<QPushButton*>();
+  auto* shownLabel = shown.centralWidget()->findChild<QLabel*>();
+  ASSERT_TRUE(shownButton && shownLabel);
+  EXPECT_EQ(shownButton->text(), "Save && go");
+  label->SetText("<b>12</b>");
+  EXPECT_EQ(shownLabel->text(), "<b>12</b>");
+  EXPECT_EQ(shownLabel->textFormat(), Qt::PlainText);
+  EXPECT_EQ(shownLabel->geometry(), QRect(0, 40, 80, 20));
+  label->SetProperty("TextAlign", framework::Int32{3});
+  label->SetProperty("TextColor", framework::Color{0xC0, 0x10, 0x20});
+  label->SetProperty("Visible", false);
+  EXPECT_EQ(shownLabel->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+  EXPECT_EQ(shownLabel->palette().color(QPalette::WindowText), QColor(0xC0, 0x10, 0x20));
+  EXPECT_TRUE(shownLabel->isHidden());
+}
+
+TEST_F(QtBackendTest, AnExceptionThatLeavesAHandlerIsShownAndWrittenAndTheProgramGoesOn) {
+  auto target = std::make_shared<Target>();
+  framework::RuntimeAddEventHandler(*button, framework::PushButton::kActionEvent,
+                                    framework::EventStubFor<framework::PushButton::kActionEvent>,
+                                    framework::RuntimeCreateDelegate(&Target::Fails, target));
+  auto* shownButton = Shown().centralWidget()->findChild<QPushButton*>();
+  const std::string report =
+      "An exception of class OutOfBoundsException was not handled: index 501 is outside the bounds 0 to 500";
+  std::vector<std::string> shownTexts;
+  testing::internal::CaptureStderr();
+  for (int press = 0; press < 2; ++press) {
+    WhenModal([&](QWidget& modal) {
+      auto* box = qobject_cast<QMessageBox*>(&modal);
+      shownTexts.push_back(box ? box->text().toStdString() : "not a message box");
+      modal.close();
+    });
+    QTest::mouseClick(shownButton, Qt::LeftButton);
+  }
+  // The toolkit may write warnings of its own in between.
+  const std::string written = testing::internal::GetCapturedStderr();
+  const auto first = written.find(report + "\n");
+  ASSERT_NE(first, std::string::npos) << written;
+  EXPECT_NE(written.find(report + "\n", first + report.size()), std::string::npos) << written;
+  EXPECT_EQ(shownTexts, (std::vector<std::string>{report, report}));
+  EXPECT_EQ(target->presses, 2);
+}
+
+TEST_F(QtBackendTest, TheFileDialogsGiveTheChosenFileOrNilWhenCancelled) {
+  const std::filesystem::path chosen = std::filesystem::temp_directory_path() / "plotter-dialog-ch\xC3\xB6sen.dat";
+  std::filesystem::remove(chosen);
+  WhenModal([&](QWidget& modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(&modal);
+    ASSERT_NE(dialog, nullptr);
+    dialog->selectFile(QString::fromStdString(chosen.string()));
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  const auto saved = framework::SaveAsDialog().ShowModal();
+  ASSERT_NE(saved, nullptr);
+  EXPECT_EQ(saved->Path(), chosen);
+
+  WhenModal([](QWidget& modal) { modal.close(); });
+  EXPECT_EQ(framework::OpenDialog().ShowModal(), nullptr);
+}
+
+TEST_F(QtBackendTest, ClosingTheWindowQuitsWithCodeZero) {
+  QTimer::singleShot(0, [&] { Shown().close(); });
+  framework::RuntimeRun();
+  EXPECT_EQ(framework::RuntimeExit(), 0);
+}
+
+}  // namespace

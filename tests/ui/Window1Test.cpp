@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "framework/Lifecycle.h"
+#include "framework/scripted/ScriptedBackend.h"
+#include "state/Module1.h"
+#include "ui/MainMenuBar.h"
+#include "ui/Window1.h"
+
+namespace {
+
+struct Window1Test : testing::Test {
+  framework::ScriptedBackend backend;
+  std::shared_ptr<Window1> window;
+
+  void SetUp() override {
+    framework::RuntimeInit();
+    Module1::Initialize();
+    window = Window1::ImplicitInstance();
+  }
+  void TearDown() override {
+    window.reset();
+    MainMenuBar::ReleaseImplicitInstance();
+    Module1::Finalize();
+    framework::RuntimeExit();
+  }
+};
+
+struct ControlRow {
+  const char* name;
+  bool isButton;
+  const char* text;
+  int left, top, width, tabIndex;
+};
+
+TEST_F(Window1Test, TheTenControlsStandInCreationOrderWithTheirDesignValues) {
+  const std::array<ControlRow, 10> rows{{
+      {"PushButton3", true, "4. Quit", 33, 124, 60, 2},
+      {"PushButton10", true, "3. Save Kestrovan Symbol File (.dat)", 33, 92, 242, 77},
+      {"PushButton1", true, "1. Open Symbol Parameter File", 33, 28, 209, 94},
+      {"PushButton13", true, "2. Build Symbols", 33, 60, 126, 95},
+      {"Label1", false, "GNumTotal", 14, 183, 100, 97},
+      {"Label2", false, "SymID", 107, 183, 65, 98},
+      {"Label3", false, "NumLabel", 175, 183, 100, 99},
+      {"Label4", false, "First Digit", 254, 183, 100, 100},
+      {"Label5", false, "Second Digit", 335, 183, 100, 101},
+      {"Label6", false, "Scale", 14, 215, 100, 102},
+  }};
+  const auto& controls = window->Controls();
+  ASSERT_EQ(controls.size(), rows.size());
+  for (std::size_t index = 0; index < rows.size(); ++index) {
+    const ControlRow& row = rows[index];
+    const framework::Control& control = *controls[index];
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(control.Name(), row.name);
+    EXPECT_EQ(control.ClassName(), row.isButton ? "PushButton" : "Label");
+    EXPECT_EQ(control.TextProperty(row.isButton ? "Caption" : "Text"), row.text);
+    EXPECT_EQ(std::vector<int>({control.Left(), control.Top(), control.Width(), control.Height()}),
+              std::vector<int>({row.left, row.top, row.width, 20}));
+    EXPECT_EQ(control.IntegerProperty("TabIndex"), row.tabIndex);
+    EXPECT_EQ(control.TextUnit(), 0);
+    EXPECT_TRUE(control.BooleanProperty("LockLeft") && control.BooleanProperty("LockTop"));
+    EXPECT_FALSE(control.BooleanProperty("LockRight") || control.BooleanProperty("LockBottom"));
+    EXPECT_EQ(control.StubFor(framework::PushButton::kActionEvent) != nullptr, row.isButton);
+  }
+}
+
+TEST_F(Window1Test, TheWindowHasItsDesignValuesAndTheSharedMenuBar) {
+  EXPECT_EQ(window->TextProperty("Title"), "Kestrovan Plotter");
+  EXPECT_EQ(window->IntegerProperty("Width"), 305);
+  EXPECT_EQ(window->IntegerProperty("Height"), 170);
+  EXPECT_TRUE(window->BooleanProperty("Resizeable"));
+  EXPECT_EQ(window->MenuBar(), MainMenuBar::implicitInstance);
+  EXPECT_EQ(backend.trace, std::vector<std::string>{"window shown: Kestrovan Plotter"});
+}
+
+TEST_F(Window1Test, TheImplicitInstanceIsTheOpenWindowAndNoSecondIsMade) {
+  EXPECT_EQ(Window1::ImplicitInstance(), window);
+  EXPECT_EQ(framework::GetImplicitWindow("Window1.Window1"), window);
+  EXPECT_EQ(backend.shownWindows.size(), 1U);
+}
+
+TEST_F(Window1Test, EachControlAccessorReturnsTheControlMadeUnderItsName) {
+  const std::vector<std::pair<const char*, std::function<std::shared_ptr<framework::Control>()>>> accessors{
+      {"PushButton3", [&] { return window->PushButton3(); }}, {"PushButton10", [&] { return window->PushButton10(); }},
+      {"PushButton1", [&] { return window->PushButton1(); }}, {"PushButton13", [&] { return window->PushButton13(); }},
+      {"Label1", [&] { return window->Label1(); }},           {"Label2", [&] { return window->Label2(); }},
+      {"Label3", [&] { return window->Label3(); }},           {"Label4", [&] { return window->Label4(); }},
+      {"Label5", [&] { return window->Label5(); }},           {"Label6", [&] { return window->Label6(); }},
+  };
+  for (const auto& [name, accessor] : accessors) {
+    const auto made = std::find_if(window->Controls().begin(), window->Controls().end(),
+                                   [name = name](const auto& control) { return control->Name() == name; });
+    ASSERT_NE(made, window->Controls().end()) << name;
+    EXPECT_EQ(accessor(), *made) << name;
+    EXPECT_EQ(accessor(), *made) << name;
+  }
+}
+
+TEST_F(Window1Test, EachMenuItemAccessorReturnsTheItemOfItsNameFromTheSharedBar) {
+  const std::vector<std::pair<const char*, std::function<std::shared_ptr<framework::MenuItem>()>>> accessors{
+      {"EditMenu", [&] { return window->EditMenu(); }},
+      {"EditSelectAll", [&] { return window->EditSelectAll(); }},
+      {"EditSeparator2", [&] { return window->EditSeparator2(); }},
+      {"EditClear", [&] { return window->EditClear(); }},
+      {"EditPaste", [&] { return window->EditPaste(); }},
+      {"EditCopy", [&] { return window->EditCopy(); }},
+      {"EditCut", [&] { return window->EditCut(); }},
+      {"EditSeparator1", [&] { return window->EditSeparator1(); }},
+      {"EditUndo", [&] { return window->EditUndo(); }},
+      {"FileMenu", [&] { return window->FileMenu(); }},
+      {"FileQuit", [&] { return window->FileQuit(); }},
+  };
+  for (const auto& [name, accessor] : accessors) {
+    const auto item = accessor();
+    ASSERT_NE(item, nullptr) << name;
+    EXPECT_EQ(item->Name(), name);
+    EXPECT_EQ(item, MainMenuBar::implicitInstance->Lookup(name));
+  }
+  const std::shared_ptr<framework::QuitMenuItem> quit = window->FileQuit();
+  EXPECT_NE(quit, nullptr);
+}
+
+TEST_F(Window1Test, AWindowWithoutAMenuBarRaisesNilObjectExceptionFromAMenuItemAccessor) {
+  const auto bare = std::make_shared<Window1>();
+  EXPECT_THROW(bare->FileQuit(), framework::NilObjectException);
+  EXPECT_EQ(bare->Label1(), nullptr);
+}
+
+TEST_F(Window1Test, APressRunsItsOwnHandlerExactlyOnce) {
+  struct Press {
+    std::function<std::shared_ptr<framework::PushButton>()> button;
+    std::vector<std::string> trace;
+    std::vector<framework::FileDialogKind> dialogs;
+  };
+  const std::vector<Press> presses{
+      {[&] { return window->PushButton1(); }, {"press PushButton1"}, {framework::FileDialogKind::Open}},
+      {[&] { return window->PushButton13(); },
+       {"press PushButton13", "message: Done, Now Save File  Total # of Symbols = 0"},
+       {}},
+      {[&] { return window->PushButton10(); }, {"press PushButton10"}, {framework::FileDialogKind::Save}},
+      {[&] { return window->PushButton3(); }, {"press PushButton3", "event loop stopped"}, {}},
+  };
+  for (const Press& press : presses) {
+    backend.trace.clear();
+    backend.dialogsShown.clear();
+    backend.AnswerNextDialog(nullptr);
+    backend.Press(*press.button());
+    EXPECT_EQ(backend.trace, press.trace);
+    EXPECT_EQ(backend.dialogsShown, press.dialogs);
+    backend.dialogAnswers.clear();
+  }
+}
+
+TEST_F(Window1Test, AnExceptionThatLeavesAHandlerIsReportedAndTheWindowStaysUsable) {
+  // The dialog gets no answer, so the open handler ends with an exception.
+  backend.Press(*window->PushButton1());
+  ASSERT_EQ(backend.messages.size(), 1U);
+  EXPECT_NE(backend.messages[0].find("the script holds no answer"), std::string::npos);
+  backend.Press(*window->PushButton3());
+  EXPECT_EQ(backend.trace.back(), "event loop stopped");
+}
+
+}  // namespace
