@@ -16,8 +16,11 @@ Int32 ErrorCode(const QSaveFile& file, int systemError) {
   return systemError != 0 ? systemError : static_cast<Int32>(file.error());
 }
 
-String Reason(const std::filesystem::path& path, const char* action, const QSaveFile& file) {
-  return String(action) + " \"" + path.string() + "\": " + file.errorString().toStdString();
+// The system's text where it left an error number: the toolkit says "Unknown error" for a write
+// cut short, as by a full disk or a file-size limit.
+String Reason(const std::filesystem::path& path, const char* action, const QSaveFile& file, int systemError) {
+  const String why = systemError != 0 ? String(std::strerror(systemError)) : file.errorString().toStdString();
+  return String(action) + " \"" + path.string() + "\": " + why;
 }
 
 }  // namespace
@@ -27,9 +30,10 @@ std::shared_ptr<TextOutputStream> TextOutputStream::Create(const std::shared_ptr
   auto saveFile = std::make_unique<QSaveFile>(QString::fromStdString(file->Path().string()));
   errno = 0;
   if (!saveFile->open(QIODevice::WriteOnly)) {
-    const Int32 code = ErrorCode(*saveFile, errno);
+    const int systemError = errno;
+    const Int32 code = ErrorCode(*saveFile, systemError);
     file->SetLastErrorCode(code);
-    throw IOException(code, Reason(file->Path(), "cannot create", *saveFile));
+    throw IOException(code, Reason(file->Path(), "cannot create", *saveFile, systemError));
   }
   return std::shared_ptr<TextOutputStream>(new TextOutputStream(std::move(saveFile), file->Path()));
 }
@@ -40,9 +44,11 @@ TextOutputStream::TextOutputStream(std::unique_ptr<QSaveFile> file, std::filesys
 TextOutputStream::~TextOutputStream() {
   if (lastErrorCode_ != 0) return;  // the temporary file is discarded; the target stays as it was
   errno = 0;
-  if (!file_->commit()) {
-    const Int32 code = ErrorCode(*file_, errno);
-    ReportException(IOException(code, Reason(path_, "cannot save", *file_)));
+  // The buffered tail is written first: commit() would rename a file whose last write failed.
+  // Without a commit, the temporary file is discarded with file_.
+  if (!file_->flush() || !file_->commit()) {
+    const int systemError = errno;
+    ReportException(IOException(ErrorCode(*file_, systemError), Reason(path_, "cannot save", *file_, systemError)));
   }
 }
 
@@ -50,9 +56,10 @@ void TextOutputStream::Write(const String& text) {
   errno = 0;
   const auto size = static_cast<qint64>(text.size());
   if (file_->write(text.data(), size) != size) {
-    lastErrorCode_ = ErrorCode(*file_, errno);
+    const int systemError = errno;
+    lastErrorCode_ = ErrorCode(*file_, systemError);
     if (lastErrorCode_ == 0) lastErrorCode_ = EIO;
-    throw IOException(lastErrorCode_, Reason(path_, "cannot write", *file_));
+    throw IOException(lastErrorCode_, Reason(path_, "cannot write", *file_, systemError));
   }
 }
 
