@@ -1,12 +1,8 @@
 // A whole run over an arbitrary parameter file and an arbitrary digit table: open, one or two
 // builds and a save, through the program's own reader, loader, build action and writer.
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
@@ -26,6 +22,7 @@
 #include "framework/Text.h"
 #include "framework/scripted/ScriptedBackend.h"
 #include "state/Module1.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -42,37 +39,22 @@ constexpr std::string_view kOldSymbolFile = "the symbol file before the save\n";
 // The program folder of the run, where the digit table is looked for; one per process.
 class Workspace {
  public:
-  Workspace() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "plotter-fuzz-XXXXXX").string();
-    Require(::mkdtemp(pattern.data()) != nullptr, "cannot make the workspace folder");
-    folder_ = pattern;
-    framework::SetProgramFolder(folder_);
-  }
-  ~Workspace() {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-  }
-  Workspace(const Workspace&) = delete;
-  Workspace& operator=(const Workspace&) = delete;
+  Workspace() { framework::SetProgramFolder(folder_.Path()); }
 
-  std::filesystem::path File(std::string_view name) const { return folder_ / name; }
-
-  std::filesystem::path Write(std::string_view name, std::string_view bytes) const {
-    const auto file = File(name);
-    std::ofstream(file, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return file;
+  std::filesystem::path Write(const std::string& name, std::string_view bytes) const {
+    return folder_.Write(name, std::string(bytes));
   }
 
   // A table that cannot be read even by root: a folder in its place.
   void PutDigitTable(fuzz::DigitTableOnDisk::State state, std::string_view bytes) const {
-    const auto table = File(files::kDigitTableName);
+    const auto table = folder_.Path() / files::kDigitTableName;
     std::filesystem::remove_all(table);
     if (state == fuzz::DigitTableOnDisk::State::Present) Write(files::kDigitTableName, bytes);
     if (state == fuzz::DigitTableOnDisk::State::Unreadable) std::filesystem::create_directory(table);
   }
 
  private:
-  std::filesystem::path folder_;
+  TempFolder folder_;
 };
 
 // The first byte chooses what happens, the rest is the parameter file and, after the first
@@ -267,9 +249,7 @@ class Session {
     std::optional<ExpectedFailure> expected;
     if (Module1::ginc > kRecordBound) expected = ExpectedFailure{"OutOfBoundsException", kRecordBound + 1, kRecordBound};
     RequireFailure(Press(files::SaveSymbolFile), expected, "save");
-    std::ifstream in(file, std::ios::binary);
-    const std::string saved{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    Require(saved == watch_.Joined(), "the symbol file is not the stored records");
+    Require(ReadBytes(file) == watch_.Joined(), "the symbol file is not the stored records");
     Require(Module1::ginc == gincBefore, "the save changed ginc");
   }
 
