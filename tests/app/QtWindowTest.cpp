@@ -11,59 +11,11 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/Startup.h"
-#include "framework/qt/QtBackend.h"
+#include "app/QtProgramHarness.h"
 
 namespace {
 
-int argumentCount = 1;
-char programName[] = "app_tests";
-char* arguments[] = {programName, nullptr};
-
-QMainWindow* TheWindow() {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (auto* window = qobject_cast<QMainWindow*>(widget); window && window->isVisible()) return window;
-  }
-  return nullptr;
-}
-
-template <typename Widget>
-Widget* WidgetWithText(const QMainWindow& window, const QString& text) {
-  for (Widget* widget : window.centralWidget()->findChildren<Widget*>()) {
-    if (widget->text() == text) return widget;
-  }
-  return nullptr;
-}
-
-struct QtWindowTest : testing::Test {
-  framework::QtBackend backend{argumentCount, arguments};
-  // Ends a run whose quit never came, so that a fault fails the test instead of hanging it.
-  QTimer watchdog;
-
-  void SetUp() override {
-    watchdog.setSingleShot(true);
-    watchdog.setInterval(10000);
-    QObject::connect(&watchdog, &QTimer::timeout, [] {
-      ADD_FAILURE() << "the program did not quit";
-      QCoreApplication::exit(0);
-    });
-    watchdog.start();
-  }
-
-  // Runs the program; once its window is up, the person's part runs on the event loop.
-  int RunWith(std::function<void(QMainWindow&)> person) {
-    QTimer::singleShot(0, [person = std::move(person)] {
-      QMainWindow* window = TheWindow();
-      if (window == nullptr) {
-        ADD_FAILURE() << "no window";
-        QCoreApplication::exit(0);
-        return;
-      }
-      person(*window);
-    });
-    return app::RunProgram();
-  }
-};
+using QtWindowTest = QtProgramTest;
 
 struct Design {
   const char* text;

@@ -15,25 +15,13 @@
 #include "framework/FileDialogs.h"
 #include "framework/Lifecycle.h"
 #include "framework/qt/QtBackend.h"
+#include "support/QtPerson.h"
 
 namespace {
 
 int argumentCount = 1;
 char programName[] = "framework_qt_tests";
 char* arguments[] = {programName, nullptr};
-
-// Runs the person's part on the modal widget once the code under test has opened one.
-void WhenModal(std::function<void(QWidget&)> person) {
-  auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, [poll, person = std::move(person)] {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      poll->stop();
-      poll->deleteLater();
-      person(*modal);
-    }
-  });
-  poll->start(10);
-}
 
 struct Target {
   int presses = 0;
