@@ -20,10 +20,14 @@ String Reason(const std::filesystem::path& path, const char* action, int error) 
 
 std::shared_ptr<TextInputStream> TextInputStream::Open(const std::shared_ptr<FolderItem>& file) {
   if (!file) throw NilObjectException("the file to open is Nil");
-  const int descriptor = ::open(file->Path().c_str(), O_RDONLY | O_CLOEXEC);
+  // Without blocking: a pipe with no writer would otherwise hang the window in open().
+  const int descriptor = ::open(file->Path().c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   int error = descriptor < 0 ? errno : 0;
   struct stat status {};
-  if (descriptor >= 0 && ::fstat(descriptor, &status) == 0 && S_ISDIR(status.st_mode)) error = EISDIR;
+  if (error == 0 && ::fstat(descriptor, &status) != 0) error = errno;
+  // Only a regular file has an end that a read is sure to reach.
+  if (error == 0 && !S_ISREG(status.st_mode)) error = S_ISDIR(status.st_mode) ? EISDIR : ENXIO;
+  if (error == 0 && ::fcntl(descriptor, F_SETFL, O_RDONLY) != 0) error = errno;
   if (error != 0) {
     if (descriptor >= 0) ::close(descriptor);
     file->SetLastErrorCode(error);

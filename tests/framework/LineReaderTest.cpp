@@ -1,5 +1,7 @@
 #include "framework/LineReader.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -92,7 +94,10 @@ TEST(TextInputStreamTest, FilesThatCannotBeOpened) {
   } cases[] = {
       {"missing", folder.Path() / "absent.txt", ENOENT},
       {"a folder", folder.Path(), EISDIR},
+      {"a pipe with no writer", folder.Path() / "pipe", ENXIO},
+      {"a device", "/dev/zero", ENXIO},
   };
+  ASSERT_EQ(::mkfifo((folder.Path() / "pipe").c_str(), 0600), 0);
   for (const auto& c : cases) {
     const auto file = std::make_shared<framework::FolderItem>(c.path);
     try {
