@@ -12,8 +12,12 @@ namespace app {
 
 int RunProgram() {
   framework::RuntimeInit();
-  PerformInitializers();
-  Main();
+  try {
+    PerformInitializers();
+    Main();
+  } catch (const std::exception& error) {
+    framework::UnhandledException(error);
+  }
   PerformFinalizers();
   return framework::RuntimeExit();
 }

@@ -11,7 +11,6 @@ class RuntimeException : public std::exception {
  public:
   explicit RuntimeException(String message);
   virtual String ClassName() const;
-  const String& Message() const { return message_; }
   const char* what() const noexcept override { return message_.c_str(); }
 
  private:

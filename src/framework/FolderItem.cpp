@@ -20,7 +20,9 @@ std::filesystem::path& ProgramFolderSetting() {
 
 bool FolderItem::Exists() const {
   std::error_code error;
-  return std::filesystem::exists(path_, error);
+  // A file whose status cannot be read is there for all we know: opening it tells the reason,
+  // where "missing" would hide it.
+  return std::filesystem::exists(path_, error) || error;
 }
 
 std::shared_ptr<FolderItem> GetFolderItem(const String& name, Int32 /*pathType*/) {

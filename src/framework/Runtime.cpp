@@ -2,7 +2,12 @@
 
 #include <time.h>
 
+#include <cxxabi.h>
+
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <typeinfo>
 #include <iostream>
 #include <thread>
 
@@ -23,6 +28,14 @@ std::int64_t CoarseMilliseconds() {
 
 std::int64_t lastYield = 0;
 constexpr std::int64_t kYieldIntervalMilliseconds = 50;
+
+// The C++ class of an exception that is not the framework's, such as std::bad_alloc.
+String CppClassName(const std::exception& error) {
+  int status = 0;
+  const std::unique_ptr<char, void (*)(void*)> name(abi::__cxa_demangle(typeid(error).name(), nullptr, nullptr, &status),
+                                                    std::free);
+  return status == 0 && name ? String(name.get()) : String(typeid(error).name());
+}
 
 }  // namespace
 
@@ -47,7 +60,7 @@ void MsgBox(const String& text) {
 
 String ExceptionReport(const std::exception& error) {
   const auto* runtime = dynamic_cast<const RuntimeException*>(&error);
-  return "An exception of class " + (runtime ? runtime->ClassName() : String("RuntimeException")) +
+  return "An exception of class " + (runtime ? runtime->ClassName() : CppClassName(error)) +
          " was not handled: " + error.what();
 }
 

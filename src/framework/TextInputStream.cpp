@@ -43,7 +43,8 @@ TextInputStream::TextInputStream(int descriptor, std::filesystem::path path)
         for (;;) {
           const ssize_t count = ::read(descriptor_, buffer, capacity);
           if (count >= 0) return static_cast<std::size_t>(count);
-          if (errno != EINTR) throw IOException(errno, Reason(path_, "cannot read", errno));
+          const int error = errno;
+          if (error != EINTR) throw IOException(error, Reason(path_, "cannot read", error));
         }
       }) {}
 

@@ -71,10 +71,6 @@ TEST_F(BuildTest, HostileLinesAreBuiltWithoutHarm) {
   EXPECT_EQ(host.labels[4], "99999999");
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(BuildTest, TwoBuildsInARowHoldEverySymbolTwice) {
   host.digitTable = {"1,0,0.25,3", "1,1,0.25,2"};
   HoldParameterLines({"11,a,512,30,20,circle,2,0", "1,b,512,30,20,URN,2,0", "-3,c,512,30,20,arrow,2,45"});

@@ -46,14 +46,28 @@ TEST_F(FilesTest, AFiveHundredAndFirstLineRaisesWithTheFirstFiveHundredKept) {
 }
 
 TEST_F(FilesTest, ATableThatCannotBeOpenedRaisesAndLoadsNothing) {
-  std::filesystem::create_directory(folder.Path() / files::kDigitTableName);
-  try {
-    files::LoadDigitTable();
-    FAIL();
-  } catch (const framework::IOException& error) {
-    EXPECT_EQ(error.ErrorNumber(), EISDIR);
+  const auto table = folder.Path() / files::kDigitTableName;
+  const struct {
+    const char* name;
+    void (*make)(const std::filesystem::path&);
+    int error;
+  } cases[] = {
+      {"a folder", [](const std::filesystem::path& path) { std::filesystem::create_directory(path); }, EISDIR},
+      // Its status cannot be read, so it must not pass for a missing table.
+      {"a link to itself", [](const std::filesystem::path& path) { std::filesystem::create_symlink(path, path); }, ELOOP},
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove(table);
+    c.make(table);
+    Module1::gNumTotal = 77;
+    try {
+      files::LoadDigitTable();
+      ADD_FAILURE() << c.name;
+    } catch (const framework::IOException& error) {
+      EXPECT_EQ(error.ErrorNumber(), c.error) << c.name;
+    }
+    EXPECT_EQ(Module1::gNumTotal, 0) << c.name;
   }
-  EXPECT_EQ(Module1::gNumTotal, 0);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ using framework::PropertyValue;
 using framework::String;
 using Entries = std::vector<std::pair<String, PropertyValue>>;
 
-TEST(Window1PropertyListsTest, TheListOfPushButton3BeginsWithTheWorkedExample) {
+TEST(Window1PropertyListsTest, TheListOfPushButton3BeginsWithItsNameIndexLeftAndTop) {
   const String expected = String("Name ") + String("\x00\x00\x00\x0B", 4) + "PushButton3" + "Index " +
                           String("\x80\x00\x00\x00", 4) + "Left " + String("\x00\x00\x00\x21", 4) + "Top " +
                           String("\x00\x00\x00\x7C", 4);

@@ -29,7 +29,7 @@ QWidget* CreateControlWidget(Control& control, QWidget* content) {
   if (auto* button = dynamic_cast<PushButton*>(&control)) {
     auto* widget = new QPushButton(content);
     QObject::connect(widget, &QPushButton::clicked, widget, [model = button->weak_from_this()] {
-      if (const auto held = model.lock()) DispatchEvent([&] { RaiseEvent(*held, PushButton::kActionEvent); });
+      if (const auto held = model.lock()) RaiseEvent(*held, PushButton::kActionEvent);
     });
     return widget;
   }

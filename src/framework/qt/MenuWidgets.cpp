@@ -23,7 +23,7 @@ void AddItems(QMenu& menu, MenuItem& parent) {
       // Nothing in the window can act on an item that does not handle its own action.
       action->setEnabled(!item->AutoEnable() || item->HandlesAction());
       QObject::connect(action, &QAction::triggered, action, [model = std::weak_ptr<MenuItem>(item)] {
-        if (const auto held = model.lock()) DispatchEvent([&] { RaiseMenuAction(*held); });
+        if (const auto held = model.lock()) RaiseMenuAction(*held);
       });
     }
   }
