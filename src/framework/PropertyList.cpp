@@ -1,5 +1,8 @@
 #include "framework/PropertyList.h"
 
+#include <cstdint>
+#include <variant>
+
 #include "framework/Exceptions.h"
 
 namespace framework {
@@ -53,6 +56,10 @@ class Reader {
   std::string_view rest_;
 };
 
+void AppendBigEndian(String& list, std::uint32_t value) {
+  for (int shift = 24; shift >= 0; shift -= 8) list += static_cast<char>((value >> shift) & 0xFFu);
+}
+
 PropertyType DeclaredType(const PropertySchema& schema, std::string_view name) {
   for (const auto& definition : schema) {
     if (definition.name == name) return TypeOf(definition.initial);
@@ -62,8 +69,31 @@ PropertyType DeclaredType(const PropertySchema& schema, std::string_view name) {
 
 }  // namespace
 
-std::vector<std::pair<String, PropertyValue>> DecodePropertyList(std::string_view list, const PropertySchema& schema) {
-  std::vector<std::pair<String, PropertyValue>> entries;
+String EncodePropertyList(const PropertyEntries& entries) {
+  String list;
+  for (const auto& [name, value] : entries) {
+    list += name + ' ';
+    switch (TypeOf(value)) {
+      case PropertyType::Integer: AppendBigEndian(list, static_cast<std::uint32_t>(std::get<Int32>(value))); break;
+      case PropertyType::Boolean: list += std::get<bool>(value) ? '\x01' : '\x00'; break;
+      case PropertyType::Color: {
+        const Color color = std::get<Color>(value);
+        list += {static_cast<char>(color.red), static_cast<char>(color.green), static_cast<char>(color.blue)};
+        break;
+      }
+      case PropertyType::Text: {
+        const String& text = std::get<String>(value);
+        AppendBigEndian(list, static_cast<std::uint32_t>(text.size()));
+        list += text;
+        break;
+      }
+    }
+  }
+  return list;
+}
+
+PropertyEntries DecodePropertyList(std::string_view list, const PropertySchema& schema) {
+  PropertyEntries entries;
   Reader reader(list);
   while (!reader.AtEnd()) {
     const std::string_view name = reader.Name();

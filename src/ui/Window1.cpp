@@ -3,6 +3,7 @@
 #include "framework/Events.h"
 #include "framework/Lifecycle.h"
 #include "framework/Nil.h"
+#include "framework/PropertyList.h"
 #include "ui/MainMenuBar.h"
 #include "ui/Window1Design.h"
 
@@ -18,7 +19,7 @@ std::shared_ptr<Window1> Window1::ImplicitInstance() {
 
 void Window1::Layout() {
   SetMenuBar(MainMenuBar::ImplicitInstance());
-  framework::SetProperties(*this, window1_design::kWindowPropertyList);
+  framework::SetProperties(*this, window1_design::WindowPropertyList());
 }
 
 void Window1::CreateControls() { CreateControls0(); }
@@ -35,7 +36,7 @@ void Window1::CreateControls0() {
   for (std::size_t index = 0; index < window1_design::kControls.size(); ++index) {
     const window1_design::ControlDesign& design = window1_design::kControls[index];
     const framework::String name(design.name);
-    const std::string_view propertyList = window1_design::kControlPropertyLists[index];
+    const std::string_view propertyList = window1_design::ControlPropertyLists()[index];
     if (design.kind == window1_design::ControlClass::Label) {
       CreateControl<framework::Label>(name, propertyList);
       continue;

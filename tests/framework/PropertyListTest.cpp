@@ -11,40 +11,30 @@ namespace {
 
 using framework::Color;
 using framework::Int32;
-using framework::PropertyValue;
 using framework::String;
 
 const framework::PropertySchema kSchema{
     {"Count", Int32{0}}, {"Flag", false}, {"Tint", Color{}}, {"Words", String()}};
 
-constexpr std::array kEntries{
-    framework::IntegerEntry("Count", std::numeric_limits<Int32>::min()),
-    framework::BooleanEntry("Flag", true),
-    framework::ColorEntry("Tint", Color{0x12, 0xAB, 0xFF}),
-    framework::TextEntry("Words", "na\xC3\xAFve"),
-    framework::TextEntry("Words", ""),
-    framework::IntegerEntry("Count", -2),
+const framework::PropertyEntries kEntries{
+    {"Count", std::numeric_limits<Int32>::min()},
+    {"Flag", true},
+    {"Tint", Color{0x12, 0xAB, 0xFF}},
+    {"Words", String("na\xC3\xAFve")},
+    {"Words", String()},
+    {"Count", Int32{-2}},
 };
-constexpr auto kList = framework::AsText(framework::kEncodedPropertyList<kEntries>);
+const String kList = framework::EncodePropertyList(kEntries);
 
 TEST(PropertyListTest, EncodesEachTypeInItsLayout) {
   const String expected = String("Count \x80\x00\x00\x00", 10) + String("Flag \x01", 6) +
                           String("Tint \x12\xAB\xFF", 8) + String("Words \x00\x00\x00\x06na\xC3\xAFve", 16) +
                           String("Words \x00\x00\x00\x00", 10) + String("Count \xFF\xFF\xFF\xFE", 10);
-  EXPECT_EQ(String(kList), expected);
+  EXPECT_EQ(kList, expected);
 }
 
 TEST(PropertyListTest, DecodesByTheTypesOfTheSchema) {
-  const auto entries = framework::DecodePropertyList(kList, kSchema);
-  const std::vector<std::pair<String, PropertyValue>> expected{
-      {"Count", std::numeric_limits<Int32>::min()},
-      {"Flag", true},
-      {"Tint", Color{0x12, 0xAB, 0xFF}},
-      {"Words", String("na\xC3\xAFve")},
-      {"Words", String()},
-      {"Count", Int32{-2}},
-  };
-  EXPECT_EQ(entries, expected);
+  EXPECT_EQ(framework::DecodePropertyList(kList, kSchema), kEntries);
   EXPECT_TRUE(framework::DecodePropertyList("", kSchema).empty());
 }
 
@@ -66,9 +56,9 @@ TEST(PropertyListTest, RefusesListsThatDoNotDecode) {
 TEST(PropertyListTest, SetPropertiesAppliesEveryEntryOrNone) {
   framework::ScriptedBackend backend;
   auto label = std::make_shared<framework::Label>();
-  static constexpr std::array kLabelEntries{framework::TextEntry("Text", "Scale"), framework::IntegerEntry("Left", 14),
-                                            framework::ColorEntry("TextColor", Color{1, 2, 3})};
-  framework::SetProperties(*label, framework::AsText(framework::kEncodedPropertyList<kLabelEntries>));
+  framework::SetProperties(*label, framework::EncodePropertyList({{"Text", String("Scale")},
+                                                                  {"Left", Int32{14}},
+                                                                  {"TextColor", Color{1, 2, 3}}}));
   EXPECT_EQ(label->Text(), "Scale");
   EXPECT_EQ(label->Left(), 14);
   EXPECT_EQ(label->ColorProperty("TextColor"), (Color{1, 2, 3}));

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "framework/PropertyList.h"
 #include "framework/scripted/ScriptedBackend.h"
 #include "ui/Window1Design.h"
 
@@ -17,14 +18,14 @@ TEST(Window1PropertyListsTest, TheListOfPushButton3BeginsWithItsNameIndexLeftAnd
   const String expected = String("Name ") + String("\x00\x00\x00\x0B", 4) + "PushButton3" + "Index " +
                           String("\x80\x00\x00\x00", 4) + "Left " + String("\x00\x00\x00\x21", 4) + "Top " +
                           String("\x00\x00\x00\x7C", 4);
-  EXPECT_EQ(String(window1_design::kControlPropertyLists[0].substr(0, expected.size())), expected);
+  EXPECT_EQ(String(window1_design::ControlPropertyLists()[0].substr(0, expected.size())), expected);
 }
 
 TEST(Window1PropertyListsTest, EachListHasItsLength) {
-  EXPECT_EQ(window1_design::kWindowPropertyList.size(), 302U);
+  EXPECT_EQ(window1_design::WindowPropertyList().size(), 302U);
   const std::array<std::size_t, 10> lengths{310, 340, 332, 320, 354, 350, 353, 356, 357, 350};
   for (std::size_t index = 0; index < lengths.size(); ++index) {
-    EXPECT_EQ(window1_design::kControlPropertyLists[index].size(), lengths[index]) << window1_design::kControls[index].name;
+    EXPECT_EQ(window1_design::ControlPropertyLists()[index].size(), lengths[index]) << window1_design::kControls[index].name;
   }
 }
 
@@ -40,7 +41,7 @@ TEST(Window1PropertyListsTest, TheWindowsListDecodesToItsDesignValues) {
       {"MaximizeButton", true},    {"MinimizeButton", true},    {"FullScreenButton", false},
       {"MacProcID", Int32{0}},
   };
-  EXPECT_EQ(framework::DecodePropertyList(window1_design::kWindowPropertyList, framework::Window().Schema()), expected);
+  EXPECT_EQ(framework::DecodePropertyList(window1_design::WindowPropertyList(), framework::Window().Schema()), expected);
 }
 
 struct ExpectedControl {
@@ -111,7 +112,7 @@ TEST(Window1PropertyListsTest, EachControlsListDecodesToItsRowOfTheDesignTable) 
       {"Label5", "Second Digit", 335, 183, 100, 101},
       {"Label6", "Scale", 14, 215, 100, 102},
   }};
-  const auto& lists = window1_design::kControlPropertyLists;
+  const auto& lists = window1_design::ControlPropertyLists();
   const framework::PropertySchema& buttonSchema = framework::PushButton().Schema();
   const framework::PropertySchema& labelSchema = framework::Label().Schema();
   for (std::size_t index = 0; index < buttons.size(); ++index) {
