@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "ExpectedWindow1Design.h"
 #include "framework/Lifecycle.h"
 #include "framework/scripted/ScriptedBackend.h"
 #include "state/Module1.h"
@@ -28,42 +29,25 @@ struct Window1Test : testing::Test {
   }
 };
 
-struct ControlRow {
-  const char* name;
-  bool isButton;
-  const char* text;
-  int left, top, width, tabIndex;
-};
-
 TEST_F(Window1Test, TheTenControlsStandInCreationOrderWithTheirDesignValues) {
-  const std::array<ControlRow, 10> rows{{
-      {"PushButton3", true, "4. Quit", 33, 124, 60, 2},
-      {"PushButton10", true, "3. Save Kestrovan Symbol File (.dat)", 33, 92, 242, 77},
-      {"PushButton1", true, "1. Open Symbol Parameter File", 33, 28, 209, 94},
-      {"PushButton13", true, "2. Build Symbols", 33, 60, 126, 95},
-      {"Label1", false, "GNumTotal", 14, 183, 100, 97},
-      {"Label2", false, "SymID", 107, 183, 65, 98},
-      {"Label3", false, "NumLabel", 175, 183, 100, 99},
-      {"Label4", false, "First Digit", 254, 183, 100, 100},
-      {"Label5", false, "Second Digit", 335, 183, 100, 101},
-      {"Label6", false, "Scale", 14, 215, 100, 102},
-  }};
+  const auto& rows = expected_window1::kControls;
   const auto& controls = window->Controls();
   ASSERT_EQ(controls.size(), rows.size());
   for (std::size_t index = 0; index < rows.size(); ++index) {
-    const ControlRow& row = rows[index];
+    const expected_window1::Control& row = rows[index];
     const framework::Control& control = *controls[index];
     SCOPED_TRACE(row.name);
     EXPECT_EQ(control.Name(), row.name);
     EXPECT_EQ(control.ClassName(), row.isButton ? "PushButton" : "Label");
     EXPECT_EQ(control.TextProperty(row.isButton ? "Caption" : "Text"), row.text);
     EXPECT_EQ(std::vector<int>({control.Left(), control.Top(), control.Width(), control.Height()}),
-              std::vector<int>({row.left, row.top, row.width, 20}));
+              std::vector<int>({row.left, row.top, row.width, expected_window1::kControlHeight}));
     EXPECT_EQ(control.IntegerProperty("TabIndex"), row.tabIndex);
     EXPECT_EQ(control.TextUnit(), 0);
     EXPECT_TRUE(control.BooleanProperty("LockLeft") && control.BooleanProperty("LockTop"));
     EXPECT_FALSE(control.BooleanProperty("LockRight") || control.BooleanProperty("LockBottom"));
     EXPECT_EQ(control.StubFor(framework::PushButton::kActionEvent) != nullptr, row.isButton);
+    for (const auto& [name, value] : expected_window1::ControlEntries(row)) EXPECT_EQ(control.Property(name), value) << name;
   }
 }
 
@@ -72,6 +56,7 @@ TEST_F(Window1Test, TheWindowHasItsDesignValuesAndTheSharedMenuBar) {
   EXPECT_EQ(window->IntegerProperty("Width"), 305);
   EXPECT_EQ(window->IntegerProperty("Height"), 170);
   EXPECT_TRUE(window->BooleanProperty("Resizeable"));
+  for (const auto& [name, value] : expected_window1::WindowEntries()) EXPECT_EQ(window->Property(name), value) << name;
   EXPECT_EQ(window->MenuBar(), MainMenuBar::implicitInstance);
   EXPECT_EQ(backend.trace, std::vector<std::string>{"window shown: Kestrovan Plotter"});
 }
