@@ -30,9 +30,10 @@ using fuzz::ExpectedFailure;
 using fuzz::Fail;
 using fuzz::Require;
 using framework::Int32;
+using Module1::kDigitTableBound;
+using Module1::kOutputRecordBound;
+using Module1::kParameterLineBound;
 
-constexpr Int32 kRecordBound = 5000;
-constexpr Int32 kLineBound = 500;  // of the parameter lines and of the digit table
 constexpr std::string_view kClosingMessage = "Done, Now Save File  Total # of Symbols = ";
 constexpr std::string_view kOldSymbolFile = "the symbol file before the save\n";
 
@@ -116,7 +117,7 @@ void RequireFailure(const std::optional<ExpectedFailure>& actual, const std::opt
 
 const framework::String& Record(Int32 index) { return (*Module1::gStringArray)(index); }
 
-Int32 StoredRecords() { return std::min(Module1::ginc, kRecordBound); }
+Int32 StoredRecords() { return std::min(Module1::ginc, kOutputRecordBound); }
 
 // Copies each record when it first shows, so that any later change to it is caught.
 class RecordWatch {
@@ -127,7 +128,7 @@ class RecordWatch {
   void RequireUnchanged() const {
     for (std::size_t k = 0; k < seen_.size(); ++k)
       Require(Record(static_cast<Int32>(k) + 1) == seen_[k], "a stored record changed");
-    for (Int32 index = StoredRecords() + 1; index <= kRecordBound; ++index)
+    for (Int32 index = StoredRecords() + 1; index <= kOutputRecordBound; ++index)
       Require(Record(index).empty(), "a record was stored beyond ginc");
   }
   std::string Joined() const {
@@ -157,16 +158,17 @@ class Host : public builder::BuildHost {
 
 // The lines held at indexes 1 to the count (past an overflow, the ones that fitted).
 void RequireStoredLines(const framework::StringArray& array, Int32 count, const std::vector<std::string>& lines) {
-  const Int32 held = std::min(count, kLineBound);
-  Require(static_cast<std::size_t>(held) == std::min<std::size_t>(lines.size(), kLineBound),
+  const Int32 bound = array.UpperBound();
+  const Int32 held = std::min(count, bound);
+  Require(static_cast<std::size_t>(held) == std::min<std::size_t>(lines.size(), static_cast<std::size_t>(bound)),
           "the count does not match the lines of the file");
   for (Int32 index = 1; index <= held; ++index)
     Require(array(index) == lines[static_cast<std::size_t>(index - 1)], "a stored line differs from the file's");
 }
 
 std::optional<ExpectedFailure> Overflow(std::size_t lineCount) {
-  if (lineCount <= kLineBound) return std::nullopt;
-  return ExpectedFailure{"OutOfBoundsException", kLineBound + 1, kLineBound};
+  if (lineCount <= kParameterLineBound) return std::nullopt;
+  return ExpectedFailure{"OutOfBoundsException", kParameterLineBound + 1, kParameterLineBound};
 }
 
 // The state of a program just started. The arrays are made once per process, as start-up makes
@@ -180,10 +182,8 @@ void StartFresh() {
 
 void ClearUsedElements() {
   for (Int32 index = 1; index <= StoredRecords(); ++index) Module1::gStringArray->Store(index, {});
-  for (Int32 index = 1; index <= kLineBound; ++index) {
-    Module1::gSymbolParameters->Store(index, {});
-    Module1::gNumbers->Store(index, {});
-  }
+  for (Int32 index = 1; index <= kParameterLineBound; ++index) Module1::gSymbolParameters->Store(index, {});
+  for (Int32 index = 1; index <= kDigitTableBound; ++index) Module1::gNumbers->Store(index, {});
 }
 
 class Session {
@@ -206,10 +206,10 @@ class Session {
     std::vector<std::string> lines;
     if (!scenario_.cancelOpen) lines = fuzz::SplitReferenceLines(scenario_.parameterFile).AllLines();
     RequireFailure(failure, Overflow(lines.size()), "open");
-    Require(Module1::total == static_cast<Int32>(std::min<std::size_t>(lines.size(), kLineBound + 1)),
+    Require(Module1::total == static_cast<Int32>(std::min<std::size_t>(lines.size(), kParameterLineBound + 1)),
             "total is not the number of lines read");
     RequireStoredLines(*Module1::gSymbolParameters, Module1::total, lines);
-    lines.resize(std::min<std::size_t>(lines.size(), kLineBound));
+    lines.resize(std::min<std::size_t>(lines.size(), kParameterLineBound));
     parameterLines_ = std::move(lines);
   }
 
@@ -225,7 +225,7 @@ class Session {
     Require(Module1::gNumTotal == expected.gNumTotal, "gNumTotal is not the number of table lines");
     if (table_.state == fuzz::DigitTableOnDisk::State::Present)
       RequireStoredLines(*Module1::gNumbers, Module1::gNumTotal, table_.lines);
-    const Int32 firstNew = std::min(gincBefore, kRecordBound) + 1;
+    const Int32 firstNew = std::min(gincBefore, kOutputRecordBound) + 1;
     Require(static_cast<std::size_t>(StoredRecords() - firstNew + 1) == expected.records.size(),
             "the build stored another number of records");
     for (Int32 index = firstNew; index <= StoredRecords(); ++index)
@@ -247,7 +247,8 @@ class Session {
     backend_.AnswerNextDialog(std::make_shared<framework::FolderItem>(file));
     const Int32 gincBefore = Module1::ginc;
     std::optional<ExpectedFailure> expected;
-    if (Module1::ginc > kRecordBound) expected = ExpectedFailure{"OutOfBoundsException", kRecordBound + 1, kRecordBound};
+    if (Module1::ginc > kOutputRecordBound)
+      expected = ExpectedFailure{"OutOfBoundsException", kOutputRecordBound + 1, kOutputRecordBound};
     RequireFailure(Press(files::SaveSymbolFile), expected, "save");
     Require(ReadBytes(file) == watch_.Joined(), "the symbol file is not the stored records");
     Require(Module1::ginc == gincBefore, "the save changed ginc");

@@ -7,6 +7,7 @@
 #include "FuzzCheck.h"
 #include "framework/Conversions.h"
 #include "framework/Text.h"
+#include "state/Module1.h"
 
 namespace fuzz {
 namespace {
@@ -14,10 +15,10 @@ namespace {
 using framework::CDbl;
 using framework::ToInt32;
 using Form = ExpectedRecord::Form;
+using Module1::kDigitTableBound;
+using Module1::kOutputRecordBound;
+using Module1::kParameterLineBound;
 
-constexpr Int32 kRecordBound = 5000;
-constexpr Int32 kParameterBound = 500;
-constexpr Int32 kDigitTableBound = 500;
 constexpr std::string_view kEndRecord = "99.0000 99.0000 3\n";
 
 std::vector<std::string_view> Fields(std::string_view line) {
@@ -105,8 +106,8 @@ class Predictor {
   ExpectedBuild Run() {
     if (!LoadDigitTable()) return build_;
     for (Int32 index = 2; index <= total_; ++index) {
-      if (index > kParameterBound) {
-        Stop({"OutOfBoundsException", index, kParameterBound});
+      if (index > kParameterLineBound) {
+        Stop({"OutOfBoundsException", index, kParameterLineBound});
         break;
       }
       const auto fields = Fields(parameterLines_.at(static_cast<std::size_t>(index - 1)));
@@ -195,7 +196,7 @@ class Predictor {
 
   bool Append(Form form, std::string text) {
     build_.ginc += 1;
-    if (build_.ginc > kRecordBound) return Stop({"OutOfBoundsException", build_.ginc, kRecordBound});
+    if (build_.ginc > kOutputRecordBound) return Stop({"OutOfBoundsException", build_.ginc, kOutputRecordBound});
     build_.records.push_back({form, std::move(text)});
     return true;
   }

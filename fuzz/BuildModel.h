@@ -43,7 +43,7 @@ struct ExpectedBuild {
   Int32 gNumTotal = 0;
 };
 
-// parameterLines are the lines stored at indexes 1 to total (at most 500 of them).
+// parameterLines are the lines stored at indexes 1 to total (at most Module1's parameter-line bound of them).
 ExpectedBuild PredictBuild(const std::vector<std::string>& parameterLines, Int32 total,
                            const DigitTableOnDisk& digitTable, Int32 gincBefore);
 
