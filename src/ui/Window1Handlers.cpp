@@ -1,17 +1,24 @@
-// The window methods whose work lives in the builder and files layers.
+// The four button handlers and the window methods whose work lives in the builder and files layers.
 #include "builder/Rotate.h"
 #include "files/DigitTableLoader.h"
 #include "files/ParameterFileReader.h"
 #include "files/SymbolFileWriter.h"
+#include "framework/Lifecycle.h"
 #include "framework/Nil.h"
 #include "framework/Text.h"
 #include "state/Module1.h"
 #include "ui/Window1.h"
 
+// "4. Quit"
+void Window1::PushButton3_Action(framework::PushButton& /*button*/) { framework::Quit(0); }
+
+// "3. Save Kestrovan Symbol File (.dat)"
 void Window1::PushButton10_Action(framework::PushButton& /*button*/) { files::SaveSymbolFile(); }
 
+// "1. Open Symbol Parameter File"
 void Window1::PushButton1_Action(framework::PushButton& /*button*/) { files::ReadParameterFile(); }
 
+// "2. Build Symbols"
 void Window1::PushButton13_Action(framework::PushButton& /*button*/) { builder::RunBuild(*this); }
 
 void Window1::LoadNumbers() {
