@@ -21,7 +21,8 @@ TEST_F(FilesTest, ParameterFilesAreReadLineForLine) {
   for (const auto& c : cases) {
     files::ReadParameterFile(std::make_shared<framework::FolderItem>(folder.Write("params.txt", c.contents)));
     ASSERT_EQ(Module1::total, static_cast<int>(c.lines.size())) << c.name;
-    for (int k = 1; k <= Module1::total; ++k) EXPECT_EQ((*Module1::gSymbolParameters)(k), c.lines[k - 1]) << c.name;
+    for (int k = 1; k <= Module1::total; ++k)
+      EXPECT_EQ((*Module1::gSymbolParameters)(k), c.lines[static_cast<std::size_t>(k - 1)]) << c.name;
   }
 }
 
