@@ -1,8 +1,12 @@
 #pragma once
 
+#include <memory>
+
+#include "framework/FolderItem.h"
+
 namespace files {
 
-// "1. Open Symbol Parameter File": the chosen file's lines replace the parameter lines held.
-void ReadParameterFile();
+// The file's lines replace the parameter lines held, counted afresh in total.
+void ReadParameterFile(const std::shared_ptr<framework::FolderItem>& file);
 
 }  // namespace files

@@ -1,16 +1,13 @@
 #include "files/SymbolFileWriter.h"
 
-#include "framework/FileDialogs.h"
+#include "framework/Nil.h"
 #include "framework/Runtime.h"
 #include "framework/TextOutputStream.h"
 #include "state/Module1.h"
 
 namespace files {
 
-void SaveSymbolFile() {
-  framework::SaveAsDialog dialog;
-  const auto file = dialog.ShowModal();
-  if (!file) return;
+void SaveSymbolFile(const std::shared_ptr<framework::FolderItem>& file) {
   const auto stream = framework::TextOutputStream::Create(file);
   const framework::Int32 count = Module1::ginc;
   const auto& records = framework::NotNil(Module1::gStringArray, "gStringArray");
@@ -18,6 +15,7 @@ void SaveSymbolFile() {
     framework::LoopYield();
     stream->Write(records(index));
   }
+  stream->Commit();
 }
 
 }  // namespace files

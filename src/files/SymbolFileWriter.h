@@ -1,8 +1,13 @@
 #pragma once
 
+#include <memory>
+
+#include "framework/FolderItem.h"
+
 namespace files {
 
-// "3. Save Kestrovan Symbol File (.dat)": every output record, unchanged, to the named file.
-void SaveSymbolFile();
+// Every output record, unchanged, to the file. The file is replaced only when every record was
+// written; a save that raises leaves it as it was, or absent.
+void SaveSymbolFile(const std::shared_ptr<framework::FolderItem>& file);
 
 }  // namespace files

@@ -6,14 +6,16 @@
 #include <cstring>
 
 #include "framework/Exceptions.h"
-#include "framework/Runtime.h"
 
 namespace framework {
 namespace {
 
-// The system's error number where it left one, else the toolkit's code for the failure.
+// The system's error number where it left one, else the toolkit's code for the failure; never 0,
+// which would read as no error.
 Int32 ErrorCode(const QSaveFile& file, int systemError) {
-  return systemError != 0 ? systemError : static_cast<Int32>(file.error());
+  if (systemError != 0) return systemError;
+  const auto code = static_cast<Int32>(file.error());
+  return code != 0 ? code : EIO;
 }
 
 // The system's text where it left an error number: the toolkit says "Unknown error" for a write
@@ -41,16 +43,8 @@ std::shared_ptr<TextOutputStream> TextOutputStream::Create(const std::shared_ptr
 TextOutputStream::TextOutputStream(std::unique_ptr<QSaveFile> file, std::filesystem::path path)
     : file_(std::move(file)), path_(std::move(path)) {}
 
-TextOutputStream::~TextOutputStream() {
-  if (lastErrorCode_ != 0) return;  // the temporary file is discarded; the target stays as it was
-  errno = 0;
-  // The buffered tail is written first: commit() would rename a file whose last write failed.
-  // Without a commit, the temporary file is discarded with file_.
-  if (!file_->flush() || !file_->commit()) {
-    const int systemError = errno;
-    ReportException(IOException(ErrorCode(*file_, systemError), Reason(path_, "cannot save", *file_, systemError)));
-  }
-}
+// Without a commit, QSaveFile removes its temporary file.
+TextOutputStream::~TextOutputStream() = default;
 
 void TextOutputStream::Write(const String& text) {
   errno = 0;
@@ -58,8 +52,17 @@ void TextOutputStream::Write(const String& text) {
   if (file_->write(text.data(), size) != size) {
     const int systemError = errno;
     lastErrorCode_ = ErrorCode(*file_, systemError);
-    if (lastErrorCode_ == 0) lastErrorCode_ = EIO;
     throw IOException(lastErrorCode_, Reason(path_, "cannot write", *file_, systemError));
+  }
+}
+
+void TextOutputStream::Commit() {
+  errno = 0;
+  // The buffered tail is written first: commit() would rename a file whose last write failed.
+  if (!file_->flush() || !file_->commit()) {
+    const int systemError = errno;
+    lastErrorCode_ = ErrorCode(*file_, systemError);
+    throw IOException(lastErrorCode_, Reason(path_, "cannot save", *file_, systemError));
   }
 }
 

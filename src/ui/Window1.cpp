@@ -83,8 +83,6 @@ std::shared_ptr<framework::MenuItem> Window1::EditUndo() { return MenuItemNamed<
 std::shared_ptr<framework::MenuItem> Window1::FileMenu() { return MenuItemNamed<framework::MenuItem>("FileMenu"); }
 std::shared_ptr<framework::QuitMenuItem> Window1::FileQuit() { return MenuItemNamed<framework::QuitMenuItem>("FileQuit"); }
 
-void Window1::PushButton3_Action(framework::PushButton& /*button*/) { framework::Quit(0); }
-
 void Window1::SetLabelText(framework::Int32 labelNumber, const framework::String& text) {
   std::shared_ptr<framework::Label> label;
   switch (labelNumber) {

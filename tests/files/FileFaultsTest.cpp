@@ -1,5 +1,6 @@
-// A disk that fails the writer: the fault is reported by the framework's dispatch, the file
-// saved before stays whole, and the next save writes every record.
+// A save that fails, by a disk that fails the writer or by the read past the stored records: the
+// fault is reported by the framework's dispatch, the target stays as it was, and the next save
+// writes every record.
 #include <signal.h>
 #include <sys/resource.h>
 
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,8 +52,11 @@ std::vector<std::string> FolderContents(const fs::path& folder) {
 
 class FileFaultsTest : public FilesTest {
  protected:
-  // A button press: what escapes the handler is reported by the framework's dispatch.
-  void Press(void (*handler)()) { framework::DispatchEvent(handler); }
+  // A press of the save button once its dialog named the file: what escapes the save is reported
+  // by the framework's dispatch.
+  void PressSave(const std::string& name) {
+    framework::DispatchEvent([&] { files::SaveSymbolFile(Item(name)); });
+  }
 
   // The report of the last exception, or nothing when the press showed no message.
   std::string TakeReport() {
@@ -60,10 +65,18 @@ class FileFaultsTest : public FilesTest {
     return backend.messages.back();
   }
 
-  // Records of a little more than 100 bytes each, as a build appends them.
+  // Records of a little more than 100 bytes each, as a build appends them; past the array's
+  // bound ginc stands one above it, as after a build that overran it.
   static void AppendRecords(int count) {
-    for (int k = 1; k <= count; ++k)
-      Module1::Append(Module1::gStringArray, Module1::ginc, [k] { return std::to_string(k) + std::string(100, '.') + "\n"; });
+    for (int k = 1; k <= count; ++k) {
+      const auto record = [k] { return std::to_string(k) + std::string(100, '.') + "\n"; };
+      if (k <= Module1::kOutputRecordBound) {
+        Module1::Append(Module1::gStringArray, Module1::ginc, record);
+        continue;
+      }
+      EXPECT_THROW(Module1::Append(Module1::gStringArray, Module1::ginc, record), framework::OutOfBoundsException);
+      return;
+    }
   }
 
   static std::string RecordsUpTo(int last) {
@@ -78,38 +91,46 @@ class FileFaultsTest : public FilesTest {
 
 constexpr const char* kOldSymbolFile = "the symbols saved before\n";
 
-TEST_F(FileFaultsTest, ASaveWhoseWriteFailsLeavesTheOldFileAndTheNextSaveWritesEverything) {
+TEST_F(FileFaultsTest, ASaveThatFailsLeavesTheTargetAsItWas) {
   const struct {
     const char* name;
     int records;
-    rlim_t fileSizeLimit;
-    const char* report;  // its start
+    rlim_t fileSizeLimit;  // 0: none
+    const char* report;    // its start
   } cases[] = {
-      {"fails part-way", 3000, 64 * 1024, "An exception of class IOException was not handled: cannot write "},
+      {"the read past the stored records", Module1::kOutputRecordBound + 1, 0,
+       "An exception of class OutOfBoundsException was not handled: index 5001 is outside the bounds 0 to 5000"},
+      {"a write that fails part-way", 3000, 64 * 1024,
+       "An exception of class IOException was not handled: cannot write "},
       // All of it still sits in the stream's buffer, so only the final flush meets the limit.
-      {"fails at the final flush", 10, 512, "An exception of class IOException was not handled: cannot save "},
+      {"a failure at the final flush", 10, 512, "An exception of class IOException was not handled: cannot save "},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    Module1::Initialize();
-    AppendRecords(c.records);
-    const fs::path target = folder.Write("symbols.dat", kOldSymbolFile);
-    const auto before = FolderContents(folder.Path());
+    for (const bool existing : {true, false}) {
+      SCOPED_TRACE(std::string(c.name) + (existing ? ", over an existing file" : ", to a new path"));
+      Module1::Initialize();
+      AppendRecords(c.records);
+      fs::remove(folder.Path() / "symbols.dat");
+      if (existing) folder.Write("symbols.dat", kOldSymbolFile);
+      const auto before = FolderContents(folder.Path());
+      {
+        std::optional<FileSizeLimit> limit;
+        if (c.fileSizeLimit != 0) limit.emplace(c.fileSizeLimit);
+        PressSave("symbols.dat");
+      }
+      EXPECT_TRUE(TakeReport().starts_with(c.report));
+      EXPECT_EQ(TakeReport(), "") << "one fault, one report";
+      EXPECT_EQ(FolderContents(folder.Path()), before) << "a new path stays absent, no temporary file stays behind";
+      if (existing) {
+        EXPECT_EQ(ReadBytes(folder.Path() / "symbols.dat"), kOldSymbolFile);
+      }
 
-    backend.AnswerNextDialog(Item("symbols.dat"));
-    {
-      const FileSizeLimit limit(c.fileSizeLimit);
-      Press(files::SaveSymbolFile);
+      // An overrun array fails every later save too; only a disk fault can be lifted.
+      if (Module1::ginc > Module1::kOutputRecordBound) continue;
+      PressSave("symbols.dat");
+      EXPECT_EQ(TakeReport(), "");
+      EXPECT_EQ(ReadBytes(folder.Path() / "symbols.dat"), RecordsUpTo(c.records));
     }
-    EXPECT_TRUE(TakeReport().starts_with(c.report));
-    EXPECT_EQ(TakeReport(), "") << "one fault, one report";
-    EXPECT_EQ(ReadBytes(target), kOldSymbolFile);
-    EXPECT_EQ(FolderContents(folder.Path()), before) << "the temporary file is left behind";
-
-    backend.AnswerNextDialog(Item("symbols.dat"));
-    Press(files::SaveSymbolFile);
-    EXPECT_EQ(TakeReport(), "");
-    EXPECT_EQ(ReadBytes(target), RecordsUpTo(c.records));
   }
 }
 

@@ -4,9 +4,11 @@
 #include <functional>
 
 #include "ExpectedWindow1Design.h"
+#include "framework/FolderItem.h"
 #include "framework/Lifecycle.h"
 #include "framework/scripted/ScriptedBackend.h"
 #include "state/Module1.h"
+#include "support/TempFolder.h"
 #include "ui/MainMenuBar.h"
 #include "ui/Window1.h"
 
@@ -137,6 +139,27 @@ TEST_F(Window1Test, APressRunsItsOwnHandlerExactlyOnce) {
     EXPECT_EQ(backend.dialogsShown, press.dialogs);
     backend.dialogAnswers.clear();
   }
+}
+
+TEST_F(Window1Test, CancelledDialogsReadAndWriteNothing) {
+  const TempFolder folder;
+  backend.AnswerNextDialog(std::make_shared<framework::FolderItem>(folder.Write("params.txt", "a\nb\nc\n")));
+  backend.Press(*window->PushButton1());
+  ASSERT_EQ(Module1::total, 3);
+  backend.AnswerNextDialog(nullptr);
+  backend.Press(*window->PushButton1());
+  EXPECT_EQ(Module1::total, 0) << "a cancelled open leaves no parameter line in use";
+  EXPECT_EQ((*Module1::gSymbolParameters)(3), "c");
+
+  Module1::Append(Module1::gStringArray, Module1::ginc, [] { return std::string("record\n"); });
+  backend.AnswerNextDialog(nullptr);
+  backend.Press(*window->PushButton10());
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1) << "only the parameter file";
+  EXPECT_EQ(Module1::ginc, 1);
+  EXPECT_TRUE(backend.messages.empty());
+  EXPECT_EQ(backend.dialogsShown, (std::vector<framework::FileDialogKind>{
+                                      framework::FileDialogKind::Open, framework::FileDialogKind::Open,
+                                      framework::FileDialogKind::Save}));
 }
 
 TEST_F(Window1Test, AnExceptionThatLeavesAHandlerIsReportedAndTheWindowStaysUsable) {
