@@ -40,7 +40,7 @@ void GenerateCircle(BuildContext& context, const SymbolLine& line) {
     const Int32 pen = angle == kFirstAngle ? kMovePen : kDrawPen;
     AppendRecord([&] {
       const GeoPoint vertex = PlaceAtCentre(line.centreLatitude, line.centreLongitude, dLat, dLon + line.centreLongitude);
-      return VertexRecord(CoordinateText(vertex.latitude), CoordinateText(vertex.longitude), framework::Str(pen));
+      return VertexRecord(vertex.latitude, vertex.longitude, framework::Str(pen));
     });
   }
   AppendEndRecord();

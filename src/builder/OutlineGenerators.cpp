@@ -123,8 +123,8 @@ void GenerateOutline(OutlineKind kind, BuildContext& context, const SymbolLine& 
       if (outline.turnedByBearing)
         vertex = TurnByBearing(line.centreLatitude, line.centreLongitude, line.negatedBearing, vertex);
       if (outline.defaultNumberText)
-        return VertexRecord(framework::Str(vertex.latitude), framework::Str(vertex.longitude), point.penCode);
-      return VertexRecord(CoordinateText(vertex.latitude), CoordinateText(vertex.longitude), point.penCode);
+        return DotVertexRecord(vertex.latitude, vertex.longitude, point.penCode);
+      return VertexRecord(vertex.latitude, vertex.longitude, point.penCode);
     });
   }
   AppendEndRecord();

@@ -5,7 +5,8 @@ namespace builder {
 
 // Turns the point (pointLatitude, pointLongitude) about the axis through (axisLatitude,
 // axisLongitude) by angle, counterclockwise seen from above the axis point. The inputs are taken
-// by value, so the outputs may be the very variables that supplied the point.
+// by value, so the outputs may be the very variables that supplied the point. The truncated
+// constants let a result within about 0.00008 degree of the north pole come back a little past 90.
 void Rotate(double axisLatitude, double axisLongitude, double angle, double pointLatitude, double pointLongitude,
             double& outLatitude, double& outLongitude);
 
