@@ -78,6 +78,8 @@ TEST_F(BuildEndToEnd, RecordsAtTheEdgesOfTheGeometry) {
       {"the plus at longitude -0 is placed as at 0", "1,a,512,-0,-0,plus,2,0", 0, "1.0002 -0.0000 3\n"},
       {"the dot at longitude -0 is placed as at 0", "1,a,512,-0,-0,dot,2,0", 0,
        "0.00015700422649445045 -7.648484938727051e-07 3\n"},
+      {"a square of size -0 at longitude -0 is placed as at 0", "1,a,512,-0,-0,square,-0,0", 0, "0.0002 -0.0000 3\n"},
+      {"a ring of size -0 at longitude -0 is placed as at 0", "1,a,512,-0,-0,circle,-0,0", 0, "0.0002 -0.0000 3\n"},
   };
   for (const auto& c : cases) {
     Module1::ginc = 0;
