@@ -12,7 +12,7 @@ namespace {
 using framework::ToDouble;
 using framework::ToInt32;
 
-constexpr double kLargestRadius = 180;
+constexpr double kLargestRadius = 180;  // degrees of arc, as the half size
 constexpr Int32 kFewestVertices = 10;
 constexpr Int32 kMostVertices = 360;
 constexpr double kVerticesPerDegree = 20;

@@ -66,8 +66,8 @@ constexpr OutlinePoint kArrow[] = {{NS::North, EW::Itself, "3"},
                                    {NS::North, EW::Itself, "2"},
                                    {NS::NorthLessHead, EW::MoreHead, "2"}};
 
-constexpr double kQuarter = 0.25;
-constexpr double kArrowHead = 0.25;
+constexpr double kQuarter = 0.25;  // of the half size
+constexpr double kArrowHead = 0.25;  // degrees of arc, whatever the size
 
 Outline OutlineOf(OutlineKind kind) {
   switch (kind) {

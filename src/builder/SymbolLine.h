@@ -20,28 +20,29 @@ struct BuildContext {
   double glyphEastWest = 0.0;
 };
 
-// Every figure is laid out about this offset from its centre. Adding it turns a -0 into +0, so a
-// centre longitude of -0 is placed as 0 is.
+// Every figure is laid out about this offset from its centre, in degrees of arc. Adding it turns a
+// -0 into +0, so a centre longitude of -0 is placed as 0 is.
 inline constexpr double kCentreOffset = 0.0;
 
 // Values of one parameter line, handed unchanged to every kind generator.
 struct SymbolLine {
   String symbolKind;
-  double halfSize = 0.0;
+  double halfSize = 0.0;  // degrees of arc; for the Numeric Label, degrees of arc per glyph unit
   String titleTail;
-  double negatedBearing = 0.0;
+  double negatedBearing = 0.0;  // degrees, counterclockwise
   String plateId;
-  double centreLatitude = 0.0;
-  double centreLongitude = 0.0;
-  // The centre offset plus and minus the half size: where the outlines' sides and tips lie.
+  double centreLatitude = 0.0;   // degrees
+  double centreLongitude = 0.0;  // degrees
+  // The centre offset plus and minus the half size, in degrees of arc: where the outlines' sides
+  // and tips lie.
   double northOffset = 0.0;
   double southOffset = 0.0;
   double eastOffset = 0.0;
   double westOffset = 0.0;
   Int32 digitCount = 0;
   bool negative = false;  // the sign flag
-  double splitRemainder = 0.0;
-  double digitAdvance = 0.0;
+  double splitRemainder = 0.0;  // the units digit the split leaves, shown by the host
+  double digitAdvance = 0.0;    // glyph units from one digit position to the next
 };
 
 }  // namespace builder
