@@ -36,15 +36,11 @@ constexpr std::array<KindTest, 8> kKindTests{{
     {"URN", GenerateNumericLabel},
 }};
 
-// The degree factor of the circle alone: the double nearest 1 / 57.29578.
-constexpr double kCircleDegreeFactor = 0.01745329237161969;
-
 }  // namespace
 
 void RunBuild(BuildHost& host) {
   BuildContext context;
   host.LoadNumbers();
-  context.circleDegreeFactor = kCircleDegreeFactor;
 
   Int32 symbolsWritten = 0;
   for (Int32 index = 2; index <= Module1::total; ++index) {

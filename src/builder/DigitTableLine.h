@@ -8,6 +8,7 @@ namespace builder {
 // Views into the line it was read from, which must outlive it.
 struct GlyphPoint {
   std::string_view digitKey;
+  // In glyph units from the glyph's origin at its bottom left; a glyph unit is the half size.
   double northSouth = 0.0;
   double eastWest = 0.0;
   std::string_view penCode;

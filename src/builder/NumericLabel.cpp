@@ -21,7 +21,7 @@ String GlyphVertex(const BuildContext& context, const SymbolLine& line, std::str
   const GeoPoint placed = PlaceAtCentre(line.centreLatitude, line.centreLongitude, context.glyphNorthSouth * h,
                                         line.centreLongitude + (context.glyphEastWest * h));
   const GeoPoint turned = TurnByBearing(line.centreLatitude, line.centreLongitude, line.negatedBearing, placed);
-  return VertexRecord(CoordinateText(turned.latitude), CoordinateText(turned.longitude), penCode);
+  return VertexRecord(turned.latitude, turned.longitude, penCode);
 }
 
 }  // namespace

@@ -13,9 +13,9 @@ namespace {
 
 // Where a point's north-south offset comes from (h is the half size).
 enum class NorthSouth {
-  North,              // +h, north-south offset 1
-  South,              // -h, north-south offset 2
-  Centre,             // the north-south centre offset
+  North,              // +h, the north offset
+  South,              // -h, the south offset
+  Centre,             // the centre offset
   Zero,               // the constant 0
   NorthPlusQuarter,   // +h + 0.25h
   SouthPlusQuarter,   // -h + 0.25h
@@ -24,9 +24,9 @@ enum class NorthSouth {
 
 // Where a point's longitude comes from.
 enum class EastWest {
-  East,         // centre longitude + h, east-west offset 1
-  West,         // centre longitude - h, east-west offset 2
-  Centre,       // centre longitude + the east-west centre offset
+  East,         // centre longitude + h, the east offset
+  West,         // centre longitude - h, the west offset
+  Centre,       // centre longitude + the centre offset
   Itself,       // the centre longitude, passed as it is
   LessHead,     // centre longitude - 0.25
   MoreHead,     // centre longitude + 0.25
@@ -66,8 +66,8 @@ constexpr OutlinePoint kArrow[] = {{NS::North, EW::Itself, "3"},
                                    {NS::North, EW::Itself, "2"},
                                    {NS::NorthLessHead, EW::MoreHead, "2"}};
 
-constexpr double kQuarter = 0.25;
-constexpr double kArrowHead = 0.25;
+constexpr double kQuarter = 0.25;  // of the half size
+constexpr double kArrowHead = 0.25;  // degrees of arc, whatever the size
 
 Outline OutlineOf(OutlineKind kind) {
   switch (kind) {
@@ -81,27 +81,25 @@ Outline OutlineOf(OutlineKind kind) {
   throw framework::RuntimeException("unknown outline kind");
 }
 
-double NorthSouthOffset(NorthSouth from, const BuildContext& context, const SymbolLine& line) {
-  const auto& offsets = context.northSouthOffsets;
+double NorthSouthOffset(NorthSouth from, const SymbolLine& line) {
   switch (from) {
-    case NS::North: return offsets(1);
-    case NS::South: return offsets(2);
-    case NS::Centre: return line.northSouthCentreOffset;
+    case NS::North: return line.northOffset;
+    case NS::South: return line.southOffset;
+    case NS::Centre: return kCentreOffset;
     case NS::Zero: return 0.0;
-    case NS::NorthPlusQuarter: return offsets(1) + (kQuarter * line.halfSize);
-    case NS::SouthPlusQuarter: return offsets(2) + (kQuarter * line.halfSize);
-    case NS::NorthLessHead: return offsets(1) - kArrowHead;
+    case NS::NorthPlusQuarter: return line.northOffset + (kQuarter * line.halfSize);
+    case NS::SouthPlusQuarter: return line.southOffset + (kQuarter * line.halfSize);
+    case NS::NorthLessHead: return line.northOffset - kArrowHead;
   }
   throw framework::RuntimeException("unknown north-south offset");
 }
 
-double PointLongitude(EastWest from, const BuildContext& context, const SymbolLine& line) {
-  const auto& offsets = context.eastWestOffsets;
+double PointLongitude(EastWest from, const SymbolLine& line) {
   const double centre = line.centreLongitude;
   switch (from) {
-    case EW::East: return centre + offsets(1);
-    case EW::West: return centre + offsets(2);
-    case EW::Centre: return centre + line.eastWestCentreOffset;
+    case EW::East: return centre + line.eastOffset;
+    case EW::West: return centre + line.westOffset;
+    case EW::Centre: return centre + kCentreOffset;
     case EW::Itself: return centre;
     case EW::LessHead: return centre - kArrowHead;
     case EW::MoreHead: return centre + kArrowHead;
@@ -111,20 +109,19 @@ double PointLongitude(EastWest from, const BuildContext& context, const SymbolLi
 
 }  // namespace
 
-void GenerateOutline(OutlineKind kind, BuildContext& context, const SymbolLine& line) {
+void GenerateOutline(OutlineKind kind, BuildContext& /*context*/, const SymbolLine& line) {
   const Outline outline = OutlineOf(kind);
   AppendSymbolHeader(outline.kindTitle, line);
   for (const OutlinePoint& point : outline.points) {
     framework::LoopYield();
     AppendRecord([&] {
       GeoPoint vertex = PlaceAtCentre(line.centreLatitude, line.centreLongitude,
-                                      NorthSouthOffset(point.northSouth, context, line),
-                                      PointLongitude(point.eastWest, context, line));
+                                      NorthSouthOffset(point.northSouth, line), PointLongitude(point.eastWest, line));
       if (outline.turnedByBearing)
         vertex = TurnByBearing(line.centreLatitude, line.centreLongitude, line.negatedBearing, vertex);
       if (outline.defaultNumberText)
-        return VertexRecord(framework::Str(vertex.latitude), framework::Str(vertex.longitude), point.penCode);
-      return VertexRecord(CoordinateText(vertex.latitude), CoordinateText(vertex.longitude), point.penCode);
+        return DotVertexRecord(vertex.latitude, vertex.longitude, point.penCode);
+      return VertexRecord(vertex.latitude, vertex.longitude, point.penCode);
     });
   }
   AppendEndRecord();

@@ -26,6 +26,18 @@ String Join(std::initializer_list<std::string_view> pieces) {
   return text;
 }
 
+String JoinVertex(std::string_view latitudeText, std::string_view longitudeText, std::string_view penCode) {
+  return Join({latitudeText, " ", longitudeText, " ", penCode, "\n"});
+}
+
+String CoordinateText(double degrees) { return framework::Format(degrees, "-0.0000"); }
+
+double WithinThePoles(double latitude) {
+  if (latitude > 90) return 90;
+  if (latitude < -90) return -90;
+  return latitude;  // a NaN included
+}
+
 }  // namespace
 
 String TitleRecord(std::string_view kindTitle, std::string_view titleTail) {
@@ -37,10 +49,12 @@ String AttributeRecord(std::string_view plateId) {
                kDataTypeNumber, "   ", kConjugatePlate, "   ", kColourCode, "     ", kNumberOfPoints, "\n"});
 }
 
-String VertexRecord(std::string_view latitudeText, std::string_view longitudeText, std::string_view penCode) {
-  return Join({latitudeText, " ", longitudeText, " ", penCode, "\n"});
+String VertexRecord(double latitude, double longitude, std::string_view penCode) {
+  return JoinVertex(CoordinateText(WithinThePoles(latitude)), CoordinateText(longitude), penCode);
 }
 
-String CoordinateText(double degrees) { return framework::Format(degrees, "-0.0000"); }
+String DotVertexRecord(double latitude, double longitude, std::string_view penCode) {
+  return JoinVertex(framework::Str(WithinThePoles(latitude)), framework::Str(longitude), penCode);
+}
 
 }  // namespace builder

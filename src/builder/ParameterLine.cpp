@@ -61,12 +61,10 @@ SymbolLine ReadParameterLine(const String& text, BuildContext& context) {
   line.plateId = std::move(plateId);
   line.centreLatitude = CDbl(latitude);
   line.centreLongitude = CDbl(longitude);
-  line.northSouthCentreOffset = 0;
-  line.eastWestCentreOffset = 0;
-  context.northSouthOffsets.Store(1, line.northSouthCentreOffset + line.halfSize);
-  context.northSouthOffsets.Store(2, line.northSouthCentreOffset - line.halfSize);
-  context.eastWestOffsets.Store(1, line.eastWestCentreOffset + line.halfSize);
-  context.eastWestOffsets.Store(2, line.eastWestCentreOffset - line.halfSize);
+  line.northOffset = kCentreOffset + line.halfSize;
+  line.southOffset = kCentreOffset - line.halfSize;
+  line.eastOffset = kCentreOffset + line.halfSize;
+  line.westOffset = kCentreOffset - line.halfSize;
   SplitDigits(symbolNumber, context, line);
   line.digitAdvance = kDigitAdvance;
   return line;

@@ -60,9 +60,15 @@ void Rotate(double axisLatitude, double axisLongitude, double angle, double poin
   const double y = ((cosTheta * p.y) + (((1 - cosTheta) * d) * q.y)) + (sinTheta * ((q.z * p.x) - (q.x * p.z)));
   const double z = ((cosTheta * p.z) + (((1 - cosTheta) * d) * q.z)) + (sinTheta * ((q.x * p.y) - (q.y * p.x)));
 
-  const double s = Sqrt(1 - (z * z));
-  const double f = s == 0 ? 0.0 : (kRightAngle - ATan(z / s)) * kDegreesPerRadian;
-  outLatitude = 90 - f;
+  // Next to a pole rounding can leave 1 - z*z just below 0: that is a pole too, not a NaN.
+  double cosSquared = 1 - (z * z);
+  if (cosSquared < 0) cosSquared = 0;
+  const double s = Sqrt(cosSquared);
+  if (s == 0) {
+    outLatitude = z > 0 ? 90 : -90;
+  } else {
+    outLatitude = 90 - ((kRightAngle - ATan(z / s)) * kDegreesPerRadian);
+  }
 
   double longitude = ATan(x / y) * kDegreesPerRadian;
   if (y < 0) longitude = longitude + 180;

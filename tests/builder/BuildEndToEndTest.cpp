@@ -62,6 +62,35 @@ TEST_F(BuildEndToEnd, EveryKindWritesItsRecordsInParameterFileOrder) {
   EXPECT_THAT(backend.messages, ElementsAre("Done, Now Save File  Total # of Symbols = 8"));
 }
 
+// Records that a slip in the geometry would change, one symbol a line, built as a user would.
+TEST_F(BuildEndToEnd, RecordsAtTheEdgesOfTheGeometry) {
+  const struct {
+    const char* what;
+    const char* parameterLine;
+    std::size_t vertex;
+    const char* record;
+  } cases[] = {
+      {"the radius is capped at 180", "1,a,512,30,20,circle,800,0", 0, "-26.8584 -160.0308 3\n"},
+      {"the circle's own degree factor closes the ring", "1,a,512,30,20,circle,800,0", 360, "-26.8584 -160.0308 2\n"},
+      {"a placement onto the south pole", "1,a,512,0,20,plus,180.000304,0", 1, "-90.0000 20.0000 2\n"},
+      {"an exact 90 meets the pole nudge in the bearing turn", "1,a,512,90,-180,arrow,2,0", 1,
+       "89.9001 134.9929 2\n"},
+      {"the plus at longitude -0 is placed as at 0", "1,a,512,-0,-0,plus,2,0", 0, "1.0002 -0.0000 3\n"},
+      {"the dot at longitude -0 is placed as at 0", "1,a,512,-0,-0,dot,2,0", 0,
+       "0.00015700422649445045 -7.648484938727051e-07 3\n"},
+      {"a square of size -0 at longitude -0 is placed as at 0", "1,a,512,-0,-0,square,-0,0", 0, "0.0002 -0.0000 3\n"},
+      {"a ring of size -0 at longitude -0 is placed as at 0", "1,a,512,-0,-0,circle,-0,0", 0, "0.0002 -0.0000 3\n"},
+  };
+  for (const auto& c : cases) {
+    Module1::ginc = 0;
+    HoldParameterLines({c.parameterLine});
+    RunBuild(host);
+    const auto records = Records();
+    ASSERT_GT(records.size(), c.vertex + 3) << c.what;
+    EXPECT_EQ(records[c.vertex + 2], c.record) << c.what;
+  }
+}
+
 TEST_F(BuildEndToEnd, ABadDigitTableLineStopsTheBuildInsideTheNumericLabel) {
   HoldParameterLines({"1,Dot,512,30,20,dot,2,0", "-17,Test,512,30.0,20.0,URN,2,0", "2,Dot,512,30,20,dot,2,0"});
   host.digitTable = {"1,0,0.25,3", "7,1,0", "7,1,0.5,2"};

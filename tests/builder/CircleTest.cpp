@@ -9,12 +9,8 @@
 namespace builder {
 namespace {
 
-constexpr double kCircleDegreeFactor = 0.01745329237161969;
-
 class Circle : public GeneratorTest {
  protected:
-  Circle() { context.circleDegreeFactor = kCircleDegreeFactor; }
-
   std::vector<std::string> Ring(const std::string& size, const std::string& centre = "30,20") {
     Module1::ginc = 0;
     GenerateCircle(context, Line("5,Ring,512," + centre + ",circle," + size + ",45"));

@@ -23,6 +23,8 @@ TEST(ShippedDigitTable, HoldsTenStrokeGlyphsInTheirBox) {
   ASSERT_TRUE(table) << PLOTTER_DIGIT_TABLE;
   std::map<std::string, Extent> glyphs;
   std::string previousKey;
+  double lastNorthSouth = 0.0;
+  double lastEastWest = 0.0;
   for (std::string text; std::getline(table, text);) {
     ASSERT_FALSE(text.empty());
     ASSERT_NE(text.back(), '\r');
@@ -35,6 +37,8 @@ TEST(ShippedDigitTable, HoldsTenStrokeGlyphsInTheirBox) {
       EXPECT_EQ(point.penCode, "3") << "glyph " << key << " draws before it moves";
     }
     previousKey = key;
+    lastNorthSouth = point.northSouth;
+    lastEastWest = point.eastWest;
     Extent& extent = glyphs[key];
     extent.west = std::min(extent.west, point.eastWest);
     extent.east = std::max(extent.east, point.eastWest);
@@ -51,6 +55,14 @@ TEST(ShippedDigitTable, HoldsTenStrokeGlyphsInTheirBox) {
     EXPECT_EQ(extent.south, 0.0) << key;
     EXPECT_EQ(extent.north, 1.0) << key;
   }
+  // A negative number's dash is drawn at the height of the table's last point, its east end
+  // 1.45 - 0.7 x digits units east of that point: so it stands at mid-height, and for up to
+  // three digits west of the numeral, whose first glyph starts 0.7 east of the centre.
+  EXPECT_GE(lastNorthSouth, 0.4);
+  EXPECT_LE(lastNorthSouth, 0.6);
+  double numeralWest = 1e9;
+  for (const auto& entry : glyphs) numeralWest = std::min(numeralWest, entry.second.west + 0.7);
+  EXPECT_LT(lastEastWest + (0.7 * 3) - 1.45, numeralWest);
 }
 
 }  // namespace

@@ -112,6 +112,19 @@ TEST_F(OutlineRecords, DotUsesTheDefaultNumberTextAndIgnoresSizeAndBearing) {
   }
 }
 
+TEST_F(OutlineRecords, DotsOnTheNorthPoleWriteLatitudeNinetyAtEveryWholeLongitude) {
+  for (int longitude = -180; longitude <= 180; ++longitude) {
+    Module1::ginc = 0;
+    GenerateOutline(OutlineKind::Dot, context, Line("1,a,512,90," + std::to_string(longitude) + ",dot,2,0"));
+    const std::string vertex = Vertices().front();
+    EXPECT_EQ(vertex.substr(0, vertex.find(' ')), "90") << vertex;
+    // Rounding made 1 - Z*Z negative here, and the latitude was NaN.
+    if (longitude == -177) {
+      EXPECT_EQ(vertex, "90 138.00019978555656 3");
+    }
+  }
+}
+
 TEST_F(OutlineRecords, OnlyTheArrowDependsOnTheBearing) {
   for (OutlineKind kind : {OutlineKind::Square, OutlineKind::Triangle, OutlineKind::Plus, OutlineKind::Cross,
                            OutlineKind::Dot, OutlineKind::Arrow}) {

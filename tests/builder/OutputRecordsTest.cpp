@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace builder {
 namespace {
 
@@ -17,9 +19,30 @@ TEST(OutputRecords, AttributeRecordHasItsFixedBlankRuns) {
 }
 
 TEST(OutputRecords, VertexRecordJoinsItsTokensWithSingleBlanks) {
-  EXPECT_EQ(VertexRecord(CoordinateText(-12.5), CoordinateText(130.25), "3"), "-12.5000 130.2500 3\n");
-  EXPECT_EQ(VertexRecord(CoordinateText(30.00013191), CoordinateText(-0.00004), " 2"), "30.0001 -0.0000  2\n");
+  EXPECT_EQ(VertexRecord(-12.5, 130.25, "3"), "-12.5000 130.2500 3\n");
+  EXPECT_EQ(VertexRecord(30.00013191, -0.00004, " 2"), "30.0001 -0.0000  2\n");
+  EXPECT_EQ(DotVertexRecord(30.5, -0.25, "3"), "30.5 -0.25 3\n");
   EXPECT_EQ(kEndRecord, "99.0000 99.0000 3\n");
+}
+
+TEST(OutputRecords, ALatitudePastAPoleIsWrittenAsThePole) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const struct {
+    double latitude;
+    const char* record;
+    const char* dotRecord;
+  } cases[] = {
+      {90.00007, "90.0000 200.0000 2\n", "90 200 2\n"},
+      {1e300, "90.0000 200.0000 2\n", "90 200 2\n"},
+      {-90.000001, "-90.0000 200.0000 2\n", "-90 200 2\n"},
+      {89.99996, "90.0000 200.0000 2\n", "89.99996 200 2\n"},
+      {-89.99996, "-90.0000 200.0000 2\n", "-89.99996 200 2\n"},
+      {nan, "nan 200.0000 2\n", "nan 200 2\n"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(VertexRecord(c.latitude, 200, "2"), c.record) << c.latitude;
+    EXPECT_EQ(DotVertexRecord(c.latitude, 200, "2"), c.dotRecord) << c.latitude;
+  }
 }
 
 }  // namespace

@@ -86,10 +86,10 @@ TEST(ParameterLineTest, TheFieldsAsTheGeneratorsReadThem) {
   EXPECT_EQ(line.negatedBearing, -45);
   EXPECT_EQ(line.centreLatitude, 30.5);
   EXPECT_EQ(line.centreLongitude, -20.25);
-  EXPECT_EQ(context.northSouthOffsets(1), 1.5);
-  EXPECT_EQ(context.northSouthOffsets(2), -1.5);
-  EXPECT_EQ(context.eastWestOffsets(1), 1.5);
-  EXPECT_EQ(context.eastWestOffsets(2), -1.5);
+  EXPECT_EQ(line.northOffset, 1.5);
+  EXPECT_EQ(line.southOffset, -1.5);
+  EXPECT_EQ(line.eastOffset, 1.5);
+  EXPECT_EQ(line.westOffset, -1.5);
   EXPECT_EQ(line.digitAdvance, 0.7);
 }
 

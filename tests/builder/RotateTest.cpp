@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "builder/OutputRecords.h"
 #include "framework/Text.h"
 
 namespace builder {
@@ -63,7 +64,7 @@ TEST(Rotate, ZeroYGivesTheLongitudeOfAnInfiniteQuotient) {
   EXPECT_EQ(framework::Format(longitude, "-0.0000000000000"), "-0.0000007648485");
 }
 
-TEST(Rotate, ResultsNearTheNorthPolePassNinety) {
+TEST(Rotate, ResultsNearTheNorthPolePassNinetyAndAreWrittenAsNinety) {
   struct Case {
     double centreLatitude;
     const char* fourDecimals;
@@ -71,12 +72,30 @@ TEST(Rotate, ResultsNearTheNorthPolePassNinety) {
   for (const Case& c : {Case{89.99999, "90.0001"}, Case{89.9999, "90.0000"}}) {
     const GeoPoint placed = PlaceAtCentre(c.centreLatitude, 20, 0, 20);
     EXPECT_EQ(framework::Format(placed.latitude, "-0.0000"), c.fourDecimals) << c.centreLatitude;
+    EXPECT_EQ(VertexRecord(placed.latitude, placed.longitude, "3").substr(0, 8), "90.0000 ") << c.centreLatitude;
   }
   double latitude = 0;
   double longitude = 0;
+  Rotate(0, -70, 89.99999, 0, 20, latitude, longitude);
+  EXPECT_GT(latitude, 90.00007);
+  EXPECT_LT(latitude, 90.00008);
   Rotate(0, 0, 0, 89.999999, 20, latitude, longitude);
   EXPECT_GT(latitude, 90.00007);
   EXPECT_LT(latitude, 90.00009);
+}
+
+TEST(Rotate, AResultOnAPoleHasTheLatitudeOfThatPole) {
+  // Turned by 0, a point keeps its Z; these latitudes just past a pole make Z exactly 1 and -1.
+  const struct {
+    double pointLatitude;
+    double latitude;
+  } cases[] = {{90.0000001, 90}, {-90.000152, -90}};
+  for (const auto& c : cases) {
+    double latitude = 0;
+    double longitude = 0;
+    Rotate(0, 0, 0, c.pointLatitude, 20, latitude, longitude);
+    EXPECT_EQ(latitude, c.latitude) << c.pointLatitude;
+  }
 }
 
 TEST(Rotate, NaNInAnyInputGivesNaNOut) {
