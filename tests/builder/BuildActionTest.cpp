@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "builder/BuildHarness.h"
+#include "framework/Runtime.h"
 
 namespace {
 
@@ -94,6 +95,42 @@ TEST_F(BuildTest, TheFiveThousandAndFirstRecordStopsTheBuildMidSymbol) {
   // A later build fails at its first record, one count further on.
   EXPECT_THROW(builder::RunBuild(host), framework::OutOfBoundsException);
   EXPECT_EQ(Module1::ginc, 5002);
+}
+
+TEST_F(BuildTest, TheReportOfAnExceptionThatStopsABuildEndsWithTheLineItStoppedAt) {
+  const std::string lineOne = "1,a,512,30,20,none,2,0";
+  const struct {
+    const char* name;
+    std::vector<std::string> lines;
+    framework::Int32 total;  // 0: the lines held
+    std::vector<std::string> digitTable;
+    std::string what;
+  } cases[] = {
+      {"seven fields", {lineOne, lineOne, lineOne, "2,b,512,30,20,none,4"}, 0, {},
+       "index 7 is outside the bounds 0 to 6 (parameter line 5)"},
+      {"a blank line", {lineOne, ""}, 0, {}, "index 1 is outside the bounds 0 to 0 (parameter line 3)"},
+      {"a count past the lines held", std::vector<std::string>(499, lineOne), 501, {},
+       "index 501 is outside the bounds 0 to 500 (parameter line 501)"},
+      {"the 5001st record", std::vector<std::string>(14, "1,a,512,30,20,circle,40,0"), 0, {},
+       "index 5001 is outside the bounds 0 to 5000 (parameter line 15)"},
+      // The digit table's own line is the more precise place.
+      {"a digit-table line of two fields", {lineOne, "12,n,512,30,20,URN,2,0"}, 0,
+       {"1,0,0.25,3", "2,0.5,0.25,3", "2,1", "3,0,0,3"}, "index 2 is outside the bounds 0 to 1 (digit table line 3)"},
+  };
+  for (const auto& c : cases) {
+    Module1::Initialize();
+    host.digitTable = c.digitTable;
+    HoldParameterLines(c.lines);
+    if (c.total != 0) Module1::total = c.total;
+    try {
+      builder::RunBuild(host);
+      ADD_FAILURE() << c.name << ": the build ended normally";
+    } catch (const framework::OutOfBoundsException& error) {
+      EXPECT_EQ(framework::ExceptionReport(error),
+                "An exception of class OutOfBoundsException was not handled: " + c.what)
+          << c.name;
+    }
+  }
 }
 
 }  // namespace
