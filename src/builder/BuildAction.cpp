@@ -43,11 +43,7 @@ constexpr double kCircleDegreeFactor = 0.01745329237161969;
 // Returns whether the line's kind matched a keyword, so that it wrote a symbol.
 bool BuildParameterLine(BuildHost& host, BuildContext& context, Int32 index) {
   const SymbolLine line = ReadParameterLine(framework::NotNil(Module1::gSymbolParameters, "gSymbolParameters")(index), context);
-  host.SetLabelText(2, context.fields(0));
-  host.SetLabelText(3, framework::Str(line.splitRemainder));
-  host.SetLabelText(4, framework::Str(context.digits(1)));
-  host.SetLabelText(5, framework::Str(context.digits(2)));
-  host.SetLabelText(6, framework::Str(line.halfSize));
+  host.ShowLine({context.fields(0), line.splitRemainder, context.digits(1), context.digits(2), line.halfSize});
   bool matched = false;
   for (const auto& test : kKindTests) {
     if (framework::StringEquals(line.symbolKind, test.keyword)) {
@@ -72,7 +68,7 @@ void RunBuild(BuildHost& host) {
     if (framework::AtInputLine("parameter", index, [&] { return BuildParameterLine(host, context, index); }))
       symbolsWritten += 1;
   }
-  framework::MsgBox("Done, Now Save File  Total # of Symbols = " + framework::Str(symbolsWritten));
+  host.BuildDone(symbolsWritten);
 }
 
 }  // namespace builder
