@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "builder/BuildAction.h"
-#include "framework/scripted/ScriptedBackend.h"
 #include "state/Module1.h"
 
 namespace {
@@ -20,7 +19,8 @@ class StoredTableHost : public builder::BuildHost {
     for (const auto& line : table) Module1::Append(Module1::gNumbers, Module1::gNumTotal, [&] { return line; });
   }
   void LoadNumbers() override { Module1::gNumTotal = lines_; }
-  void SetLabelText(Int32 /*labelNumber*/, const framework::String& /*text*/) override {}
+  void ShowLine(const builder::LineShown& /*line*/) override {}
+  void BuildDone(Int32 /*symbolsWritten*/) override {}
 
  private:
   Int32 lines_;
@@ -33,10 +33,8 @@ void StoreParameterFile(const std::vector<std::string>& lines) {
 }
 
 void RunBuilds(benchmark::State& state, builder::BuildHost& host, Int32 expectedRecords) {
-  framework::ScriptedBackend backend;
   for (auto _ : state) {
     Module1::ginc = 0;
-    backend.messages.clear();
     builder::RunBuild(host);
   }
   if (Module1::ginc != expectedRecords) state.SkipWithError("the workload wrote an unexpected number of records");

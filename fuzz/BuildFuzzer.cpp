@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,7 +18,6 @@
 #include "files/SymbolFileWriter.h"
 #include "framework/Exceptions.h"
 #include "framework/FolderItem.h"
-#include "framework/Text.h"
 #include "framework/scripted/ScriptedBackend.h"
 #include "state/Module1.h"
 #include "support/TempFolder.h"
@@ -34,7 +32,6 @@ using Module1::kDigitTableBound;
 using Module1::kOutputRecordBound;
 using Module1::kParameterLineBound;
 
-constexpr std::string_view kClosingMessage = "Done, Now Save File  Total # of Symbols = ";
 constexpr std::string_view kOldSymbolFile = "the symbol file before the save\n";
 
 // The program folder of the run, where the digit table is looked for; one per process.
@@ -145,12 +142,14 @@ class Host : public builder::BuildHost {
  public:
   explicit Host(RecordWatch& watch) : watch_(watch) {}
   void LoadNumbers() override { files::LoadDigitTable(); }
-  void SetLabelText(Int32 labelNumber, const framework::String& text) override {
-    labels[labelNumber] = text;
+  void ShowLine(const builder::LineShown& line) override {
+    symbolNumberShown = line.symbolNumber;
     // Once a line: every record of the lines before it is stored by now.
-    if (labelNumber == 2) watch_.CatchUp();
+    watch_.CatchUp();
   }
-  std::map<Int32, framework::String> labels;
+  void BuildDone(Int32 symbolsWritten) override { buildsDone.push_back(symbolsWritten); }
+  framework::String symbolNumberShown;
+  std::vector<Int32> buildsDone;
 
  private:
   RecordWatch& watch_;
@@ -220,8 +219,8 @@ class Session {
   void Build() {
     const Int32 gincBefore = Module1::ginc;
     const auto expected = fuzz::PredictBuild(parameterLines_, Module1::total, table_, gincBefore);
-    const std::size_t messagesBefore = backend_.messages.size();
-    const framework::String label2Before = host_.labels[2];
+    const std::size_t buildsDoneBefore = host_.buildsDone.size();
+    const framework::String symbolNumberBefore = host_.symbolNumberShown;
     watch_.CatchUp();
 
     RequireFailure(Press([this] { builder::RunBuild(host_); }), expected.failure, "build");
@@ -235,13 +234,13 @@ class Session {
     for (Int32 index = firstNew; index <= StoredRecords(); ++index)
       fuzz::CheckRecord(Record(index), expected.records[static_cast<std::size_t>(index - firstNew)]);
     if (expected.failure) {
-      Require(backend_.messages.size() == messagesBefore, "a failed build showed its closing message");
+      Require(host_.buildsDone.size() == buildsDoneBefore, "a failed build told that it was done");
     } else {
-      Require(backend_.messages.size() == messagesBefore + 1 &&
-                  backend_.messages.back() == std::string(kClosingMessage) + framework::Str(expected.symbols),
-              "the closing message is not the number of symbols written");
+      Require(host_.buildsDone.size() == buildsDoneBefore + 1 && host_.buildsDone.back() == expected.symbols,
+              "the count of symbols written is wrong");
     }
-    Require(host_.labels[2] == expected.label2.value_or(label2Before), "Label2 is not the last line's number");
+    Require(host_.symbolNumberShown == expected.label2.value_or(symbolNumberBefore),
+            "the number shown is not the last line's");
     watch_.CatchUp();
   }
 

@@ -5,6 +5,7 @@
 
 #include "builder/KindGenerators.h"
 #include "builder/ParameterLine.h"
+#include "framework/Exceptions.h"
 #include "framework/Runtime.h"
 #include "framework/Text.h"
 #include "state/Module1.h"
@@ -36,6 +37,20 @@ constexpr std::array<KindTest, 8> kKindTests{{
     {"URN", GenerateNumericLabel},
 }};
 
+// Returns whether the line's kind matched a keyword, so that it wrote a symbol.
+bool BuildParameterLine(BuildHost& host, BuildContext& context, Int32 index) {
+  const SymbolLine line = ReadParameterLine(framework::NotNil(Module1::gSymbolParameters, "gSymbolParameters")(index), context);
+  host.ShowLine({context.fields(0), line.splitRemainder, context.digits(1), context.digits(2), line.halfSize});
+  bool matched = false;
+  for (const auto& test : kKindTests) {
+    if (framework::StringEquals(line.symbolKind, test.keyword)) {
+      test.generate(context, line);
+      matched = true;
+    }
+  }
+  return matched;
+}
+
 }  // namespace
 
 void RunBuild(BuildHost& host) {
@@ -45,22 +60,11 @@ void RunBuild(BuildHost& host) {
   Int32 symbolsWritten = 0;
   for (Int32 index = 2; index <= Module1::total; ++index) {
     framework::LoopYield();
-    const SymbolLine line = ReadParameterLine(framework::NotNil(Module1::gSymbolParameters, "gSymbolParameters")(index), context);
-    host.SetLabelText(2, context.fields(0));
-    host.SetLabelText(3, framework::Str(line.splitRemainder));
-    host.SetLabelText(4, framework::Str(context.digits(1)));
-    host.SetLabelText(5, framework::Str(context.digits(2)));
-    host.SetLabelText(6, framework::Str(line.halfSize));
-    bool matched = false;
-    for (const auto& test : kKindTests) {
-      if (framework::StringEquals(line.symbolKind, test.keyword)) {
-        test.generate(context, line);
-        matched = true;
-      }
-    }
-    if (matched) symbolsWritten += 1;
+    // The index is the line's number in the parameter file, whose first line is never built.
+    if (framework::AtInputLine("parameter", index, [&] { return BuildParameterLine(host, context, index); }))
+      symbolsWritten += 1;
   }
-  framework::MsgBox("Done, Now Save File  Total # of Symbols = " + framework::Str(symbolsWritten));
+  host.BuildDone(symbolsWritten);
 }
 
 }  // namespace builder

@@ -3,6 +3,7 @@
 #include "builder/Rotate.h"
 #include "builder/SymbolRecords.h"
 #include "framework/Conversions.h"
+#include "framework/Exceptions.h"
 #include "framework/Nil.h"
 #include "framework/Runtime.h"
 #include "framework/Text.h"
@@ -35,7 +36,7 @@ void GenerateNumericLabel(BuildContext& context, const SymbolLine& line) {
     // No index by digit: every position reads every line, in table order.
     for (Int32 j = 1; j <= Module1::gNumTotal; ++j) {
       framework::LoopYield();
-      const GlyphPoint glyph = ReadDigitTableLine(table(j));
+      const GlyphPoint glyph = framework::AtInputLine("digit table", j, [&] { return ReadDigitTableLine(table(j)); });
       context.glyphNorthSouth = glyph.northSouth;
       context.glyphEastWest = glyph.eastWest + (line.digitAdvance * framework::ToDouble(position));
       if (framework::StringEquals(glyph.digitKey, digitText))

@@ -1,6 +1,7 @@
 #include "files/DigitTableLoader.h"
 
 #include "files/LineStore.h"
+#include "framework/Exceptions.h"
 #include "framework/FolderItem.h"
 
 namespace files {
@@ -9,7 +10,14 @@ void LoadDigitTable() {
   Module1::gNumTotal = 0;
   const auto file = framework::GetFolderItem(kDigitTableName, 0);
   if (file == nullptr || !file->Exists()) return;
-  ReadLinesInto(file, Module1::gNumbers, Module1::gNumTotal);
+  try {
+    ReadLinesInto(file, Module1::gNumbers, Module1::gNumTotal);
+  } catch (framework::RuntimeException& error) {
+    // The count is raised before its line is read, so it names the line that failed; 0 means
+    // the open did.
+    if (Module1::gNumTotal > 0) error.NameInputLine("digit table", Module1::gNumTotal);
+    throw;
+  }
 }
 
 }  // namespace files

@@ -7,6 +7,12 @@ namespace framework {
 RuntimeException::RuntimeException(String message) : message_(std::move(message)) {}
 String RuntimeException::ClassName() const { return "RuntimeException"; }
 
+void RuntimeException::NameInputLine(std::string_view input, Int32 line) {
+  if (lineNamed_) return;
+  lineNamed_ = true;
+  message_ += " (" + String(input) + " line " + std::to_string(line) + ")";
+}
+
 OutOfBoundsException::OutOfBoundsException(Int32 index, Int32 upperBound)
     : RuntimeException(upperBound < 0
                            ? "index " + std::to_string(index) + " is outside the empty array"

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <exception>
+#include <string_view>
+#include <utility>
 
 #include "framework/Types.h"
 
@@ -12,9 +14,13 @@ class RuntimeException : public std::exception {
   explicit RuntimeException(String message);
   virtual String ClassName() const;
   const char* what() const noexcept override { return message_.c_str(); }
+  // Names the line of the input being worked on, at the end of what(). The first line named
+  // stays: the innermost is the most precise.
+  void NameInputLine(std::string_view input, Int32 line);
 
  private:
   String message_;
+  bool lineNamed_ = false;
 };
 
 class OutOfBoundsException : public RuntimeException {
@@ -56,5 +62,17 @@ class ThreadAccessingUIException : public RuntimeException {
   using RuntimeException::RuntimeException;
   String ClassName() const override;
 };
+
+// Runs the body; a RuntimeException that leaves it names that line of that input and goes on
+// with its class unchanged.
+template <typename Body>
+decltype(auto) AtInputLine(std::string_view input, Int32 line, Body&& body) {
+  try {
+    return std::forward<Body>(body)();
+  } catch (RuntimeException& error) {
+    error.NameInputLine(input, line);
+    throw;
+  }
+}
 
 }  // namespace framework

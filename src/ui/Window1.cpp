@@ -4,6 +4,8 @@
 #include "framework/Lifecycle.h"
 #include "framework/Nil.h"
 #include "framework/PropertyList.h"
+#include "framework/Runtime.h"
+#include "framework/Text.h"
 #include "ui/MainMenuBar.h"
 #include "ui/Window1Design.h"
 
@@ -83,15 +85,14 @@ std::shared_ptr<framework::MenuItem> Window1::EditUndo() { return MenuItemNamed<
 std::shared_ptr<framework::MenuItem> Window1::FileMenu() { return MenuItemNamed<framework::MenuItem>("FileMenu"); }
 std::shared_ptr<framework::QuitMenuItem> Window1::FileQuit() { return MenuItemNamed<framework::QuitMenuItem>("FileQuit"); }
 
-void Window1::SetLabelText(framework::Int32 labelNumber, const framework::String& text) {
-  std::shared_ptr<framework::Label> label;
-  switch (labelNumber) {
-    case 2: label = Label2(); break;
-    case 3: label = Label3(); break;
-    case 4: label = Label4(); break;
-    case 5: label = Label5(); break;
-    case 6: label = Label6(); break;
-    default: break;
-  }
-  framework::NotNil(label, "the label").SetText(text);
+void Window1::ShowLine(const builder::LineShown& line) {
+  framework::NotNil(Label2(), "Label2").SetText(line.symbolNumber);
+  framework::NotNil(Label3(), "Label3").SetText(framework::Str(line.splitRemainder));
+  framework::NotNil(Label4(), "Label4").SetText(framework::Str(line.firstDigit));
+  framework::NotNil(Label5(), "Label5").SetText(framework::Str(line.secondDigit));
+  framework::NotNil(Label6(), "Label6").SetText(framework::Str(line.halfSize));
+}
+
+void Window1::BuildDone(framework::Int32 symbolsWritten) {
+  framework::MsgBox("Done, Now Save File  Total # of Symbols = " + framework::Str(symbolsWritten));
 }

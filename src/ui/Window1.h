@@ -51,7 +51,9 @@ class Window1 : public framework::Window, public builder::BuildHost {
               double& outLatitude, double& outLongitude);
 
   void LoadNumbers() override;
-  void SetLabelText(framework::Int32 labelNumber, const framework::String& text) override;
+  // Label2 to Label6 show the line just read; the message box closes the build.
+  void ShowLine(const builder::LineShown& line) override;
+  void BuildDone(framework::Int32 symbolsWritten) override;
 
  protected:
   // The menu bar and the window's design values.

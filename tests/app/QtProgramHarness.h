@@ -16,18 +16,7 @@ struct QtProgramTest : testing::Test {
   static inline char* arguments[] = {programName, nullptr};
 
   framework::QtBackend backend{argumentCount, arguments};
-  // Ends a run whose quit never came, so that a fault fails the test instead of hanging it.
-  QTimer watchdog;
-
-  void SetUp() override {
-    watchdog.setSingleShot(true);
-    watchdog.setInterval(20000);
-    QObject::connect(&watchdog, &QTimer::timeout, [] {
-      ADD_FAILURE() << "the program did not quit";
-      QCoreApplication::exit(0);
-    });
-    watchdog.start();
-  }
+  QuitWatchdog watchdog;
 
   int RunWith(std::function<void(QMainWindow&)> person) {
     QTimer::singleShot(0, [person = std::move(person)] {

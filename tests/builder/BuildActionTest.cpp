@@ -3,20 +3,21 @@
 #include <gtest/gtest.h>
 
 #include "builder/BuildHarness.h"
+#include "framework/Runtime.h"
 
 namespace {
 
-const std::string kMessage = "Done, Now Save File  Total # of Symbols = ";
+using builder::LineShown;
 
-TEST_F(BuildTest, TheLabelsShowTheLastLineBuilt) {
+TEST_F(BuildTest, TheHostIsShownTheLastLineBuilt) {
   HoldParameterLines({"105,a,512,30,20,none,3,0", "-17,b,512,30,20,none,2,0"});
   builder::RunBuild(host);
-  EXPECT_EQ(host.labels, (std::map<int, std::string>{{2, "-17"}, {3, "7"}, {4, "1"}, {5, "7"}, {6, "1"}}));
+  EXPECT_EQ(host.lastLine, (LineShown{"-17", 7, 1, 7, 1}));
 
   HoldParameterLines({"105,a,512,30,20,none,3,0", "7,b,512,30,20,7,40,0"});
   builder::RunBuild(host);
   // A one-digit number shows the second digit of the earlier line; kind 7 shows half of 2.
-  EXPECT_EQ(host.labels, (std::map<int, std::string>{{2, "7"}, {3, "7"}, {4, "7"}, {5, "0"}, {6, "1"}}));
+  EXPECT_EQ(host.lastLine, (LineShown{"7", 7, 7, 0, 1}));
 }
 
 TEST_F(BuildTest, ClosingMessageCountsTheSymbolsWritten) {
@@ -24,35 +25,35 @@ TEST_F(BuildTest, ClosingMessageCountsTheSymbolsWritten) {
     const char* name;
     std::vector<std::string> lines;
     bool withHeading;
-    const char* count;
+    framework::Int32 count;
   } cases[] = {
-      {"nothing read", {}, false, "0"},
-      {"only the first line", {}, true, "0"},
+      {"nothing read", {}, false, 0},
+      {"only the first line", {}, true, 0},
       {"ten lines, eight kinds",
        {"1,a,512,30,20,circle,2,0", "2,a,512,30,20,square,2,0", "3,a,512,30,20,triangle,2,0",
         "4,a,512,30,20,plus,2,0", "5,a,512,30,20,cross,2,0", "6,a,512,30,20,dot,2,0", "7,a,512,30,20,ARROW,2,0",
         "8,a,512,30,20,urn,2,0", "9,a,512,30,20, circle,2,0", "10,a,512,30,20,7,2,0"},
        true,
-       "8"},
+       8},
   };
   for (const auto& c : cases) {
-    backend.messages.clear();
+    host.buildsDone.clear();
     if (c.withHeading) {
       HoldParameterLines(c.lines);
     } else {
       Module1::total = 0;
     }
     builder::RunBuild(host);
-    EXPECT_EQ(backend.messages, std::vector<std::string>{kMessage + c.count}) << c.name;
+    EXPECT_EQ(host.buildsDone, std::vector<framework::Int32>{c.count}) << c.name;
   }
 }
 
 TEST_F(BuildTest, ALineOfSevenFieldsStopsTheBuildWithoutAMessage) {
   HoldParameterLines({"1,a,512,30,20,none,2,0", "2,b,512,30,20,none,4", "3,c,512,30,20,none,6,0"});
   EXPECT_THROW(builder::RunBuild(host), framework::OutOfBoundsException);
-  EXPECT_TRUE(backend.messages.empty());
-  EXPECT_EQ(host.labels[2], "1");
-  EXPECT_EQ(host.labels[6], "1");
+  EXPECT_TRUE(host.buildsDone.empty());
+  EXPECT_EQ(host.lastLine.symbolNumber, "1");
+  EXPECT_EQ(host.lastLine.halfSize, 1);
 }
 
 TEST_F(BuildTest, ALineCountLeftAtFiveHundredAndOneStopsAtThatLine) {
@@ -60,15 +61,15 @@ TEST_F(BuildTest, ALineCountLeftAtFiveHundredAndOneStopsAtThatLine) {
   HoldParameterLines(lines);
   Module1::total = 501;
   EXPECT_THROW(builder::RunBuild(host), framework::OutOfBoundsException);
-  EXPECT_EQ(host.labels[2], "1");
+  EXPECT_EQ(host.lastLine.symbolNumber, "1");
 }
 
 TEST_F(BuildTest, HostileLinesAreBuiltWithoutHarm) {
   HoldParameterLines({std::string(10 * 1024 * 1024, 'x') + ",,,,,,,", std::string("\0\xFF,\x01,\xFE,\x80,,dot,,", 15),
                       "999999999999,a,1e400,-1e400,nan,square,1e300,1e9"});
   builder::RunBuild(host);
-  EXPECT_EQ(backend.messages, std::vector<std::string>{kMessage + "2"});
-  EXPECT_EQ(host.labels[4], "99999999");
+  EXPECT_EQ(host.buildsDone, std::vector<framework::Int32>{2});
+  EXPECT_EQ(host.lastLine.firstDigit, 99999999);
 }
 
 TEST_F(BuildTest, TwoBuildsInARowHoldEverySymbolTwice) {
@@ -81,7 +82,7 @@ TEST_F(BuildTest, TwoBuildsInARowHoldEverySymbolTwice) {
   auto expected = first;
   expected.insert(expected.end(), first.begin(), first.end());
   EXPECT_EQ(Records(), expected);
-  EXPECT_EQ(backend.messages, std::vector<std::string>(2, kMessage + "3"));
+  EXPECT_EQ(host.buildsDone, std::vector<framework::Int32>(2, 3));
 }
 
 TEST_F(BuildTest, TheFiveThousandAndFirstRecordStopsTheBuildMidSymbol) {
@@ -90,10 +91,46 @@ TEST_F(BuildTest, TheFiveThousandAndFirstRecordStopsTheBuildMidSymbol) {
   EXPECT_THROW(builder::RunBuild(host), framework::OutOfBoundsException);
   EXPECT_EQ(Module1::ginc, 5001);
   EXPECT_EQ((*Module1::gStringArray)(5000).back(), '\n');
-  EXPECT_TRUE(backend.messages.empty());
+  EXPECT_TRUE(host.buildsDone.empty());
   // A later build fails at its first record, one count further on.
   EXPECT_THROW(builder::RunBuild(host), framework::OutOfBoundsException);
   EXPECT_EQ(Module1::ginc, 5002);
+}
+
+TEST_F(BuildTest, TheReportOfAnExceptionThatStopsABuildEndsWithTheLineItStoppedAt) {
+  const std::string lineOne = "1,a,512,30,20,none,2,0";
+  const struct {
+    const char* name;
+    std::vector<std::string> lines;
+    framework::Int32 total;  // 0: the lines held
+    std::vector<std::string> digitTable;
+    std::string what;
+  } cases[] = {
+      {"seven fields", {lineOne, lineOne, lineOne, "2,b,512,30,20,none,4"}, 0, {},
+       "index 7 is outside the bounds 0 to 6 (parameter line 5)"},
+      {"a blank line", {lineOne, ""}, 0, {}, "index 1 is outside the bounds 0 to 0 (parameter line 3)"},
+      {"a count past the lines held", std::vector<std::string>(499, lineOne), 501, {},
+       "index 501 is outside the bounds 0 to 500 (parameter line 501)"},
+      {"the 5001st record", std::vector<std::string>(14, "1,a,512,30,20,circle,40,0"), 0, {},
+       "index 5001 is outside the bounds 0 to 5000 (parameter line 15)"},
+      // The digit table's own line is the more precise place.
+      {"a digit-table line of two fields", {lineOne, "12,n,512,30,20,URN,2,0"}, 0,
+       {"1,0,0.25,3", "2,0.5,0.25,3", "2,1", "3,0,0,3"}, "index 2 is outside the bounds 0 to 1 (digit table line 3)"},
+  };
+  for (const auto& c : cases) {
+    Module1::Initialize();
+    host.digitTable = c.digitTable;
+    HoldParameterLines(c.lines);
+    if (c.total != 0) Module1::total = c.total;
+    try {
+      builder::RunBuild(host);
+      ADD_FAILURE() << c.name << ": the build ended normally";
+    } catch (const framework::OutOfBoundsException& error) {
+      EXPECT_EQ(framework::ExceptionReport(error),
+                "An exception of class OutOfBoundsException was not handled: " + c.what)
+          << c.name;
+    }
+  }
 }
 
 }  // namespace

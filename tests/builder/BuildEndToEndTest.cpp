@@ -59,7 +59,7 @@ TEST_F(BuildEndToEnd, EveryKindWritesItsRecordsInParameterFileOrder) {
                           "29.9957 21.0969 3\n", "30.9957 21.1081 2\n", "30.9903 21.6329 3\n", "30.9819 22.2160 2\n",
                           "29.9865 21.9051 2\n", "30.0001 20.2309 3\n", "30.0003 19.9423 2\n",
                           "99.0000 99.0000 3\n"));
-  EXPECT_THAT(backend.messages, ElementsAre("Done, Now Save File  Total # of Symbols = 8"));
+  EXPECT_THAT(host.buildsDone, ElementsAre(8));
 }
 
 // Records that a slip in the geometry would change, one symbol a line, built as a user would.
@@ -97,7 +97,7 @@ TEST_F(BuildEndToEnd, ABadDigitTableLineStopsTheBuildInsideTheNumericLabel) {
   EXPECT_THROW(RunBuild(host), framework::OutOfBoundsException);
   // The dot's four records, then the label's title, attribute and its one "1" point.
   EXPECT_EQ(Module1::ginc, 7);
-  EXPECT_TRUE(backend.messages.empty());
+  EXPECT_TRUE(host.buildsDone.empty());
 }
 
 }  // namespace

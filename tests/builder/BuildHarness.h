@@ -2,28 +2,36 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "builder/BuildAction.h"
-#include "framework/scripted/ScriptedBackend.h"
 #include "state/Module1.h"
 
-// Stands in for the window: its digit table comes from the test, its labels are recorded.
+namespace builder {
+inline void PrintTo(const LineShown& line, std::ostream* out) {
+  *out << "{" << line.symbolNumber << ", " << line.splitRemainder << ", " << line.firstDigit << ", " << line.secondDigit
+       << ", " << line.halfSize << "}";
+}
+}  // namespace builder
+
+// Stands in for the window: its digit table comes from the test; what the build tells is recorded.
 class RecordingHost : public builder::BuildHost {
  public:
   void LoadNumbers() override {
     Module1::gNumTotal = 0;
     for (const auto& line : digitTable) Module1::Append(Module1::gNumbers, Module1::gNumTotal, [&] { return line; });
   }
-  void SetLabelText(framework::Int32 labelNumber, const framework::String& text) override { labels[labelNumber] = text; }
+  void ShowLine(const builder::LineShown& line) override { lastLine = line; }
+  void BuildDone(framework::Int32 symbolsWritten) override { buildsDone.push_back(symbolsWritten); }
 
   std::vector<std::string> digitTable;
-  std::map<int, std::string> labels;
+  builder::LineShown lastLine;
+  std::vector<framework::Int32> buildsDone;  // each the count of symbols written
 };
 
-// Fresh program state and a scripted user interface for every test.
+// Fresh program state for every test; no user interface is needed.
 class BuildTest : public testing::Test {
  protected:
   void SetUp() override { Module1::Initialize(); }
@@ -42,6 +50,5 @@ class BuildTest : public testing::Test {
     return records;
   }
 
-  framework::ScriptedBackend backend;
   RecordingHost host;
 };

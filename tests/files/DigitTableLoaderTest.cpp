@@ -45,6 +45,32 @@ TEST_F(FilesTest, AFiveHundredAndFirstLineRaisesWithTheFirstFiveHundredKept) {
   EXPECT_EQ((*Module1::gNumbers)(3), "3,0,0,3");
 }
 
+TEST_F(FilesTest, ALineThatCannotBeReadOrStoredIsNamed) {
+  const auto table = folder.Path() / files::kDigitTableName;
+  const struct {
+    const char* name;
+    std::string contents;  // empty: a link to the process's memory, which opens and fails every read
+    std::string ending;
+  } cases[] = {
+      {"a 501st line", NumberedLines(501), "index 501 is outside the bounds 0 to 500 (digit table line 501)"},
+      {"a read error", "", " (digit table line 1)"},
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove(table);
+    if (c.contents.empty()) {
+      std::filesystem::create_symlink("/proc/self/mem", table);
+    } else {
+      folder.Write(files::kDigitTableName, c.contents);
+    }
+    try {
+      files::LoadDigitTable();
+      ADD_FAILURE() << c.name;
+    } catch (const framework::RuntimeException& error) {
+      EXPECT_TRUE(std::string(error.what()).ends_with(c.ending)) << c.name << ": " << error.what();
+    }
+  }
+}
+
 TEST_F(FilesTest, ATableThatCannotBeOpenedRaisesAndLoadsNothing) {
   const auto table = folder.Path() / files::kDigitTableName;
   const struct {
@@ -65,6 +91,7 @@ TEST_F(FilesTest, ATableThatCannotBeOpenedRaisesAndLoadsNothing) {
       ADD_FAILURE() << c.name;
     } catch (const framework::IOException& error) {
       EXPECT_EQ(error.ErrorNumber(), c.error) << c.name;
+      EXPECT_EQ(std::string(error.what()).find(" line "), std::string::npos) << "no line was reached: " << error.what();
     }
     EXPECT_EQ(Module1::gNumTotal, 0) << c.name;
   }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QTimer>
@@ -9,7 +11,8 @@
 // test opens one, and find widgets by their text.
 
 inline void WhenModal(std::function<void(QWidget&)> person) {
-  auto* poll = new QTimer;
+  // Held by the application, so that a poll whose modal never came goes with it.
+  auto* poll = new QTimer(QCoreApplication::instance());
   QObject::connect(poll, &QTimer::timeout, [poll, person = std::move(person)] {
     if (QWidget* modal = QApplication::activeModalWidget()) {
       poll->stop();
@@ -19,6 +22,23 @@ inline void WhenModal(std::function<void(QWidget&)> person) {
   });
   poll->start(10);
 }
+
+// Ends an event loop whose quit never came, so that a fault fails the test instead of hanging it.
+class QuitWatchdog {
+ public:
+  QuitWatchdog() {
+    timer_.setSingleShot(true);
+    timer_.setInterval(20000);
+    QObject::connect(&timer_, &QTimer::timeout, [] {
+      ADD_FAILURE() << "the program did not quit";
+      QCoreApplication::exit(0);
+    });
+    timer_.start();
+  }
+
+ private:
+  QTimer timer_;
+};
 
 inline QMainWindow* TheWindow() {
   for (QWidget* widget : QApplication::topLevelWidgets()) {

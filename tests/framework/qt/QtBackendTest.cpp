@@ -119,6 +119,7 @@ TEST_F(QtBackendTest, TheFileDialogsGiveTheChosenFileOrNilWhenCancelled) {
 }
 
 TEST_F(QtBackendTest, ClosingTheWindowQuitsWithCodeZero) {
+  QuitWatchdog watchdog;
   QTimer::singleShot(0, [&] { Shown().close(); });
   framework::RuntimeRun();
   EXPECT_EQ(framework::RuntimeExit(), 0);

@@ -1,0 +1,76 @@
+// The program's own main, compiled into this test as ProgramMain, run in a child process with
+// toolkit options on its command line.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "support/QtPerson.h"
+
+int ProgramMain(int argc, char** argv);
+
+namespace {
+
+// Anything the child finds amiss ends it with code 1 and says what on standard error.
+void Expect(bool holds, const std::string& what) {
+  if (holds) return;
+  std::cerr << "not so: " << what << std::endl;
+  std::_Exit(1);
+}
+
+// Runs once the toolkit has started, inside main's QApplication.
+void LookAtTheWindowThenQuit() {
+  QTimer::singleShot(0, [] {
+    QMainWindow* window = TheWindow();
+    Expect(window != nullptr, "the window is shown");
+    Expect(window->windowHandle()->title() == "Kestrovan Plotter", "the title shown is the design's");
+    Expect(window->centralWidget()->size() == QSize(305, 170), "the content has the design size");
+    Expect(window->layoutDirection() == Qt::LeftToRight, "the layout runs left to right");
+    Expect(QCoreApplication::arguments() == QStringList{"kestrovan-plotter"}, "the toolkit got the program's name only");
+    QTest::mouseClick(WidgetWithText<QPushButton>(*window, "4. Quit"), Qt::LeftButton);
+  });
+}
+
+[[noreturn]] void RunMainWith(const std::vector<std::string>& options) {
+  // Ends a child that never quits, so that a fault fails the test instead of hanging it.
+  ::alarm(20);
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  std::vector<std::string> words{"kestrovan-plotter"};
+  words.insert(words.end(), options.begin(), options.end());
+  std::vector<char*> arguments;
+  for (std::string& word : words) arguments.push_back(word.data());
+  arguments.push_back(nullptr);
+  qAddPreRoutine(LookAtTheWindowThenQuit);
+  std::exit(ProgramMain(static_cast<int>(words.size()), arguments.data()));
+}
+
+TEST(MainTest, ToolkitOptionsOnTheCommandLineChangeNothingAndTheProgramQuitsNormally) {
+  // A fresh process for each run: each makes its own QApplication from main's arguments.
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const struct {
+    const char* name;
+    std::vector<std::string> options;
+  } cases[] = {
+      {"none", {}},
+      {"window title", {"-qwindowtitle", "Other"}},
+      {"geometry", {"-geometry", "600x400+10+10"}},
+      {"mirrored layout", {"-reverse"}},
+      {"a platform that does not exist", {"-platform", "nosuch"}},
+      {"an option of the program's own", {"--open", "parameters.txt"}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EXIT(RunMainWith(c.options), testing::ExitedWithCode(0), "") << c.name;
+  }
+}
+
+}  // namespace
