@@ -90,12 +90,4 @@ GeoPoint TurnByBearing(double centreLatitude, double centreLongitude, double neg
   return point;
 }
 
-double FunctionSquareIt(double x) { return x * x; }
-
-void Calculate(double x, double& a, double& b, double& c) {
-  a = x * 2;
-  b = x * x;
-  c = (x * x) * x;
-}
-
 }  // namespace builder

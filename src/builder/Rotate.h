@@ -25,8 +25,4 @@ GeoPoint PlaceAtCentre(double centreLatitude, double centreLongitude, double dLa
 // on a north-up map.
 GeoPoint TurnByBearing(double centreLatitude, double centreLongitude, double negatedBearing, GeoPoint point);
 
-// Small arithmetic that nothing in the program calls.
-double FunctionSquareIt(double x);
-void Calculate(double x, double& a, double& b, double& c);
-
 }  // namespace builder

@@ -44,7 +44,7 @@ class Window1 : public framework::Window, public builder::BuildHost {
   std::shared_ptr<framework::MenuItem> FileMenu();
   std::shared_ptr<framework::QuitMenuItem> FileQuit();
 
-  // The builder's arithmetic, reached through the window as the program's methods are.
+  // Two arithmetic helpers that nothing calls, and the builder's rotation as a window method.
   double FunctionSquareIt(double x);
   void Calculate(double x, double& a, double& b, double& c);
   void Rotate(double axisLatitude, double axisLongitude, double angle, double pointLatitude, double pointLongitude,

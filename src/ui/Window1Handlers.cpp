@@ -1,6 +1,5 @@
 // The four button handlers, each running its dialog and handing the work to its layer, and the
-// window methods whose work lives in the builder and files layers.
-#include "builder/Rotate.h"
+// digit table's load at the start of a build.
 #include "files/DigitTableLoader.h"
 #include "files/ParameterFileReader.h"
 #include "files/SymbolFileWriter.h"
@@ -38,13 +37,4 @@ void Window1::PushButton13_Action(framework::PushButton& /*button*/) { builder::
 void Window1::LoadNumbers() {
   files::LoadDigitTable();
   framework::NotNil(Label1(), "Label1").SetText(framework::Str(Module1::gNumTotal));
-}
-
-double Window1::FunctionSquareIt(double x) { return builder::FunctionSquareIt(x); }
-
-void Window1::Calculate(double x, double& a, double& b, double& c) { builder::Calculate(x, a, b, c); }
-
-void Window1::Rotate(double axisLatitude, double axisLongitude, double angle, double pointLatitude,
-                     double pointLongitude, double& outLatitude, double& outLongitude) {
-  builder::Rotate(axisLatitude, axisLongitude, angle, pointLatitude, pointLongitude, outLatitude, outLongitude);
 }

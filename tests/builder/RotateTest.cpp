@@ -129,16 +129,5 @@ TEST(Rotate, PlacementAndBearingTurnAreTheRotationsTheGeneratorsUse) {
   EXPECT_EQ(TenDecimals(turned.longitude), "21.1546436121");
 }
 
-TEST(Rotate, SmallArithmetic) {
-  EXPECT_EQ(FunctionSquareIt(3), 9);
-  double a = 0;
-  double b = 0;
-  double c = 0;
-  Calculate(3, a, b, c);
-  EXPECT_EQ(a, 6);
-  EXPECT_EQ(b, 9);
-  EXPECT_EQ(c, 27);
-}
-
 }  // namespace
 }  // namespace builder

@@ -171,4 +171,19 @@ TEST_F(Window1Test, AnExceptionThatLeavesAHandlerIsReportedAndTheWindowStaysUsab
   EXPECT_EQ(backend.trace.back(), "event loop stopped");
 }
 
+TEST_F(Window1Test, ArithmeticAndRotationMethods) {
+  EXPECT_EQ(window->FunctionSquareIt(3), 9);
+  double a = 0;
+  double b = 0;
+  double c = 0;
+  window->Calculate(3, a, b, c);
+  EXPECT_EQ(std::vector<double>({a, b, c}), std::vector<double>({6, 9, 27}));
+  // A point a degree north of (30, 20) turned a quarter clockwise about it.
+  double latitude = 0;
+  double longitude = 0;
+  window->Rotate(30, 20, -90, 31, 20, latitude, longitude);
+  EXPECT_NEAR(latitude, 29.9950951683, 1e-10);
+  EXPECT_NEAR(longitude, 21.1546436121, 1e-10);
+}
+
 }  // namespace
