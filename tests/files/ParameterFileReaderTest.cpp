@@ -22,7 +22,7 @@ TEST_F(FilesTest, ParameterFilesAreReadLineForLine) {
     backend.AnswerNextDialog(std::make_shared<framework::FolderItem>(folder.Write("params.txt", c.contents)));
     files::ReadParameterFile();
     ASSERT_EQ(Module1::total, static_cast<int>(c.lines.size())) << c.name;
-    for (int k = 1; k <= Module1::total; ++k) EXPECT_EQ((*Module1::gSymbolParameters)(k), c.lines[k - 1]) << c.name;
+    for (int k = 1; k <= Module1::total; ++k) EXPECT_EQ((*Module1::gSymbolParameters)(k), c.lines[static_cast<std::size_t>(k - 1)]) << c.name;
   }
   EXPECT_EQ(backend.dialogsShown, std::vector<framework::FileDialogKind>(5, framework::FileDialogKind::Open));
 }
