@@ -35,9 +35,10 @@ TEST(MainThreadTest, UserInterfaceOperationsRaiseOffTheMainThread) {
   };
   for (const auto& [name, operation] : operations) {
     bool raised = false;
-    std::thread([&] {
+    // Named again: clang 14 cannot capture a structured binding.
+    std::thread([&raised, &call = operation] {
       try {
-        operation();
+        call();
       } catch (const framework::ThreadAccessingUIException&) {
         raised = true;
       }
