@@ -8,12 +8,17 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <functional>
+#include <qpa/qwindowsysteminterface.h>
+#include <thread>
 
 #include "framework/Events.h"
 #include "framework/FileDialogs.h"
 #include "framework/Lifecycle.h"
+#include "framework/Runtime.h"
 #include "framework/qt/QtBackend.h"
 #include "support/QtPerson.h"
 
@@ -28,6 +33,35 @@ struct Target {
   void Fails(framework::PushButton& /*button*/) {
     ++presses;
     throw framework::OutOfBoundsException(501, 500);
+  }
+};
+
+// Queues a left click on the widget as the platform queues a person's click: handled the next
+// time the event loop takes user input.
+void QueuePlatformClick(const QWidget& widget) {
+  QWindow* window = widget.window()->windowHandle();
+  const QPointF local = widget.mapTo(widget.window(), widget.rect().center());
+  const QPointF global = widget.mapToGlobal(widget.rect().center());
+  using Queued = QWindowSystemInterface::AsynchronousDelivery;
+  QWindowSystemInterface::handleMouseEvent<Queued>(window, local, global, Qt::LeftButton, Qt::LeftButton,
+                                                   QEvent::MouseButtonPress);
+  QWindowSystemInterface::handleMouseEvent<Queued>(window, local, global, Qt::NoButton, Qt::LeftButton,
+                                                   QEvent::MouseButtonRelease);
+}
+
+// A long action, as a build is: the person clicks again while its loop yields.
+struct YieldingAction {
+  QPushButton* shownButton = nullptr;
+  int runs = 0;
+  int running = 0;
+  int deepestNesting = 0;
+  void Run(framework::PushButton& /*button*/) {
+    deepestNesting = std::max(deepestNesting, ++running);
+    if (++runs == 1) QueuePlatformClick(*shownButton);
+    // Past the yield's interval, so that this yield does process.
+    std::this_thread::sleep_for(std::chrono::milliseconds(70));
+    framework::LoopYield();
+    --running;
   }
 };
 
@@ -99,6 +133,19 @@ TEST_F(QtBackendTest, AnExceptionThatLeavesAHandlerIsShownAndWrittenAndTheProgra
   EXPECT_NE(written.find(report + "\n", first + report.size()), std::string::npos) << written;
   EXPECT_EQ(shownTexts, (std::vector<std::string>{report, report}));
   EXPECT_EQ(target->presses, 2);
+}
+
+TEST_F(QtBackendTest, AClickDuringAnActionsLoopRunsItsHandlerOnlyAfterTheActionReturned) {
+  auto action = std::make_shared<YieldingAction>();
+  action->shownButton = Shown().centralWidget()->findChild<QPushButton*>();
+  ASSERT_NE(action->shownButton, nullptr);
+  framework::RuntimeAddEventHandler(*button, framework::PushButton::kActionEvent,
+                                    framework::EventStubFor<framework::PushButton::kActionEvent>,
+                                    framework::RuntimeCreateDelegate(&YieldingAction::Run, action));
+  QTest::mouseClick(action->shownButton, Qt::LeftButton);
+  EXPECT_EQ(action->runs, 1);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return action->runs == 2; }, 5000));
+  EXPECT_EQ(action->deepestNesting, 1);
 }
 
 TEST_F(QtBackendTest, TheFileDialogsGiveTheChosenFileOrNilWhenCancelled) {
