@@ -57,7 +57,8 @@ BENCHMARK(FullOutputOfCirclesAndSquares)->Unit(benchmark::kMillisecond);
 void NumericLabelsAgainstAFullTableWithoutMatches(benchmark::State& state) {
   Module1::Initialize();
   std::vector<std::string> table;
-  for (int k = 0; k < 500; ++k) table.push_back("x" + std::to_string(k % 10) + ",0." + std::to_string(k % 97) + ",0.25,2");
+  for (int k = 0; k < 500; ++k)
+    table.push_back("x" + std::to_string(k % 10) + ",0." + std::to_string(k % 97) + ",0.25,2");
   std::vector<std::string> lines;
   for (int k = 0; k < 499; ++k) lines.push_back(std::to_string(10000 + 179 * k) + ",Label,512,30,20,URN,2,45");
   StoreParameterFile(lines);

@@ -24,10 +24,10 @@
 
 namespace {
 
+using framework::Int32;
 using fuzz::ExpectedFailure;
 using fuzz::Fail;
 using fuzz::Require;
-using framework::Int32;
 using Module1::kDigitTableBound;
 using Module1::kOutputRecordBound;
 using Module1::kParameterLineBound;
@@ -120,7 +120,8 @@ Int32 StoredRecords() { return std::min(Module1::ginc, kOutputRecordBound); }
 class RecordWatch {
  public:
   void CatchUp() {
-    for (auto index = static_cast<Int32>(seen_.size()) + 1; index <= StoredRecords(); ++index) seen_.push_back(Record(index));
+    for (auto index = static_cast<Int32>(seen_.size()) + 1; index <= StoredRecords(); ++index)
+      seen_.push_back(Record(index));
   }
   void RequireUnchanged() const {
     for (std::size_t k = 0; k < seen_.size(); ++k)
@@ -259,9 +260,7 @@ class Session {
   }
 
   // A record changed after it was first seen stays changed, so one look at the end finds it.
-  void Finish() const {
-    watch_.RequireUnchanged();
-  }
+  void Finish() const { watch_.RequireUnchanged(); }
 
  private:
   const Workspace& workspace_;

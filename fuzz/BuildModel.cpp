@@ -129,12 +129,9 @@ class Predictor {
  private:
   bool LoadDigitTable() {
     switch (digitTable_.state) {
-      case DigitTableOnDisk::State::Missing:
-        return true;
-      case DigitTableOnDisk::State::Unreadable:
-        return Stop({"IOException", 0, 0});
-      case DigitTableOnDisk::State::Present:
-        break;
+      case DigitTableOnDisk::State::Missing: return true;
+      case DigitTableOnDisk::State::Unreadable: return Stop({"IOException", 0, 0});
+      case DigitTableOnDisk::State::Present: break;
     }
     if (digitTable_.lines.size() > static_cast<std::size_t>(kDigitTableBound)) {
       build_.gNumTotal = kDigitTableBound + 1;
@@ -172,11 +169,11 @@ class Predictor {
           if (!Append(Form::MaskedVertex, k == 0 ? "3" : "2")) return false;
         return true;
       }
-      case Kind::NumericLabel:
-        return DigitGlyphs(symbol);
+      case Kind::NumericLabel: return DigitGlyphs(symbol);
       default:
         for (char pen : entry.pens)
-          if (!Append(entry.kind == Kind::Dot ? Form::PlainVertex : Form::MaskedVertex, std::string(1, pen))) return false;
+          if (!Append(entry.kind == Kind::Dot ? Form::PlainVertex : Form::MaskedVertex, std::string(1, pen)))
+            return false;
         return true;
     }
   }

@@ -38,8 +38,8 @@ struct ExpectedBuild {
   std::vector<ExpectedRecord> records;  // those stored, in order
   Int32 ginc = 0;
   std::optional<ExpectedFailure> failure;
-  Int32 symbols = 0;                   // the closing message's number
-  std::optional<std::string> label2;   // set when a line got as far as its labels
+  Int32 symbols = 0;                  // the closing message's number
+  std::optional<std::string> label2;  // set when a line got as far as its labels
   Int32 gNumTotal = 0;
 };
 

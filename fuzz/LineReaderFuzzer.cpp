@@ -58,7 +58,8 @@ framework::LineReader::Source SourceOf(const Plan& plan) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const Plan plan = Decode(data, size);
-  const auto reference = fuzz::SplitReferenceLines(plan.bytes.substr(0, plan.failing ? plan.failAt : plan.bytes.size()));
+  const auto reference =
+      fuzz::SplitReferenceLines(plan.bytes.substr(0, plan.failing ? plan.failAt : plan.bytes.size()));
   // A read error loses the line it interrupts, never one already ended.
   const auto expected = plan.failing ? reference.endedLines : reference.AllLines();
 

@@ -18,8 +18,8 @@
 
 namespace {
 
-using fuzz::Require;
 using framework::String;
+using fuzz::Require;
 
 constexpr std::size_t kMaxMaskDecimals = 17;
 

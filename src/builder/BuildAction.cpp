@@ -39,7 +39,8 @@ constexpr std::array<KindTest, 8> kKindTests{{
 
 // Returns whether the line's kind matched a keyword, so that it wrote a symbol.
 bool BuildParameterLine(BuildHost& host, BuildContext& context, Int32 index) {
-  const SymbolLine line = ReadParameterLine(framework::NotNil(Module1::gSymbolParameters, "gSymbolParameters")(index), context);
+  const SymbolLine line =
+      ReadParameterLine(framework::NotNil(Module1::gSymbolParameters, "gSymbolParameters")(index), context);
   host.ShowLine({context.fields(0), line.splitRemainder, context.digits(1), context.digits(2), line.halfSize});
   bool matched = false;
   for (const auto& test : kKindTests) {

@@ -41,7 +41,8 @@ void GenerateCircle(BuildContext& /*context*/, const SymbolLine& line) {
     const double dLat = kCentreOffset + (framework::Sin(radians) * radius);
     const Int32 pen = angle == kFirstAngle ? kMovePen : kDrawPen;
     AppendRecord([&] {
-      const GeoPoint vertex = PlaceAtCentre(line.centreLatitude, line.centreLongitude, dLat, dLon + line.centreLongitude);
+      const GeoPoint vertex =
+          PlaceAtCentre(line.centreLatitude, line.centreLongitude, dLat, dLon + line.centreLongitude);
       return VertexRecord(vertex.latitude, vertex.longitude, framework::Str(pen));
     });
   }

@@ -13,23 +13,23 @@ namespace {
 
 // Where a point's north-south offset comes from (h is the half size).
 enum class NorthSouth {
-  North,              // +h, the north offset
-  South,              // -h, the south offset
-  Centre,             // the centre offset
-  Zero,               // the constant 0
-  NorthPlusQuarter,   // +h + 0.25h
-  SouthPlusQuarter,   // -h + 0.25h
-  NorthLessHead,      // +h - 0.25, the arrow head's fixed size
+  North,             // +h, the north offset
+  South,             // -h, the south offset
+  Centre,            // the centre offset
+  Zero,              // the constant 0
+  NorthPlusQuarter,  // +h + 0.25h
+  SouthPlusQuarter,  // -h + 0.25h
+  NorthLessHead,     // +h - 0.25, the arrow head's fixed size
 };
 
 // Where a point's longitude comes from.
 enum class EastWest {
-  East,         // centre longitude + h, the east offset
-  West,         // centre longitude - h, the west offset
-  Centre,       // centre longitude + the centre offset
-  Itself,       // the centre longitude, passed as it is
-  LessHead,     // centre longitude - 0.25
-  MoreHead,     // centre longitude + 0.25
+  East,      // centre longitude + h, the east offset
+  West,      // centre longitude - h, the west offset
+  Centre,    // centre longitude + the centre offset
+  Itself,    // the centre longitude, passed as it is
+  LessHead,  // centre longitude - 0.25
+  MoreHead,  // centre longitude + 0.25
 };
 
 struct OutlinePoint {
@@ -48,17 +48,21 @@ struct Outline {
 using NS = NorthSouth;
 using EW = EastWest;
 
-constexpr OutlinePoint kSquare[] = {{NS::North, EW::East, "3"}, {NS::South, EW::East, "2"},
-                                    {NS::South, EW::West, "2"}, {NS::North, EW::West, "2"},
+constexpr OutlinePoint kSquare[] = {{NS::North, EW::East, "3"},
+                                    {NS::South, EW::East, "2"},
+                                    {NS::South, EW::West, "2"},
+                                    {NS::North, EW::West, "2"},
                                     {NS::North, EW::East, "2"}};
 constexpr OutlinePoint kTriangle[] = {{NS::NorthPlusQuarter, EW::Itself, "3"},
                                       {NS::SouthPlusQuarter, EW::East, "2"},
                                       {NS::SouthPlusQuarter, EW::West, "2"},
                                       {NS::NorthPlusQuarter, EW::Itself, "2"}};
-constexpr OutlinePoint kPlus[] = {{NS::North, EW::Centre, "3"}, {NS::South, EW::Centre, "2"},
-                                  {NS::Centre, EW::East, "3"}, {NS::Centre, EW::West, "2"}};
-constexpr OutlinePoint kCross[] = {{NS::North, EW::East, "3"}, {NS::South, EW::West, "2"},
-                                   {NS::North, EW::West, "3"}, {NS::South, EW::East, "2"}};
+constexpr OutlinePoint kPlus[] = {{NS::North, EW::Centre, "3"},
+                                  {NS::South, EW::Centre, "2"},
+                                  {NS::Centre, EW::East, "3"},
+                                  {NS::Centre, EW::West, "2"}};
+constexpr OutlinePoint kCross[] = {
+    {NS::North, EW::East, "3"}, {NS::South, EW::West, "2"}, {NS::North, EW::West, "3"}, {NS::South, EW::East, "2"}};
 constexpr OutlinePoint kDot[] = {{NS::Centre, EW::Centre, "3"}};
 constexpr OutlinePoint kArrow[] = {{NS::North, EW::Itself, "3"},
                                    {NS::Zero, EW::Itself, "2"},
@@ -66,7 +70,7 @@ constexpr OutlinePoint kArrow[] = {{NS::North, EW::Itself, "3"},
                                    {NS::North, EW::Itself, "2"},
                                    {NS::NorthLessHead, EW::MoreHead, "2"}};
 
-constexpr double kQuarter = 0.25;  // of the half size
+constexpr double kQuarter = 0.25;    // of the half size
 constexpr double kArrowHead = 0.25;  // degrees of arc, whatever the size
 
 Outline OutlineOf(OutlineKind kind) {
@@ -119,8 +123,7 @@ void GenerateOutline(OutlineKind kind, BuildContext& /*context*/, const SymbolLi
                                       NorthSouthOffset(point.northSouth, line), PointLongitude(point.eastWest, line));
       if (outline.turnedByBearing)
         vertex = TurnByBearing(line.centreLatitude, line.centreLongitude, line.negatedBearing, vertex);
-      if (outline.defaultNumberText)
-        return DotVertexRecord(vertex.latitude, vertex.longitude, point.penCode);
+      if (outline.defaultNumberText) return DotVertexRecord(vertex.latitude, vertex.longitude, point.penCode);
       return VertexRecord(vertex.latitude, vertex.longitude, point.penCode);
     });
   }

@@ -21,8 +21,7 @@ void SplitDigits(const String& symbolNumber, BuildContext& context, SymbolLine& 
   line.negative = x < 0;
   x = framework::Abs(x);
   const double magnitude = x;
-  static constexpr std::array<std::pair<Int32, double>, 4> kPlaces{
-      {{10000, 9999}, {1000, 999}, {100, 99}, {10, 9}}};
+  static constexpr std::array<std::pair<Int32, double>, 4> kPlaces{{{10000, 9999}, {1000, 999}, {100, 99}, {10, 9}}};
   for (const auto& [place, threshold] : kPlaces) {
     if (magnitude > threshold) {
       line.digitCount += 1;

@@ -40,7 +40,7 @@ struct SymbolLine {
   double eastOffset = 0.0;
   double westOffset = 0.0;
   Int32 digitCount = 0;
-  bool negative = false;  // the sign flag
+  bool negative = false;        // the sign flag
   double splitRemainder = 0.0;  // what the digit split leaves, shown by the host
   double digitAdvance = 0.0;    // glyph units from one digit position to the next
 };

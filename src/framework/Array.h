@@ -14,8 +14,7 @@ namespace framework {
 template <typename T>
 class Array {
  public:
-  explicit Array(Int32 upperBound)
-      : elements_(upperBound < 0 ? 0 : static_cast<std::size_t>(upperBound) + 1) {}
+  explicit Array(Int32 upperBound) : elements_(upperBound < 0 ? 0 : static_cast<std::size_t>(upperBound) + 1) {}
 
   Int32 UpperBound() const { return static_cast<Int32>(elements_.size()) - 1; }
 

@@ -9,11 +9,26 @@ namespace framework {
 
 const PropertySchema& RectControlSchema() {
   static const PropertySchema schema{
-      {"Name", String()},        {"Index", Int32{0}},       {"Left", Int32{0}},       {"Top", Int32{0}},
-      {"Width", Int32{80}},      {"Height", Int32{20}},     {"LockLeft", true},       {"LockTop", true},
-      {"LockRight", false},      {"LockBottom", false},     {"TabPanelIndex", Int32{0}}, {"TabIndex", Int32{0}},
-      {"Enabled", true},         {"Visible", true},         {"HelpTag", String()},    {"AutoDeactivate", true},
-      {"TextFont", String("System")}, {"Bold", false},      {"Italic", false},        {"Underline", false},
+      {"Name", String()},
+      {"Index", Int32{0}},
+      {"Left", Int32{0}},
+      {"Top", Int32{0}},
+      {"Width", Int32{80}},
+      {"Height", Int32{20}},
+      {"LockLeft", true},
+      {"LockTop", true},
+      {"LockRight", false},
+      {"LockBottom", false},
+      {"TabPanelIndex", Int32{0}},
+      {"TabIndex", Int32{0}},
+      {"Enabled", true},
+      {"Visible", true},
+      {"HelpTag", String()},
+      {"AutoDeactivate", true},
+      {"TextFont", String("System")},
+      {"Bold", false},
+      {"Italic", false},
+      {"Underline", false},
       {"InitialParent", String()},
   };
   return schema;
@@ -32,8 +47,9 @@ void Control::SetTextUnit(FontUnits unit) {
 
 const Control::EventHandler* Control::HandlerFor(Int32 eventIndex) const {
   CheckMainThread();
-  const auto found = std::find_if(handlers_.begin(), handlers_.end(),
-                                  [eventIndex](const EventHandler& handler) { return handler.eventIndex == eventIndex; });
+  const auto found = std::find_if(handlers_.begin(), handlers_.end(), [eventIndex](const EventHandler& handler) {
+    return handler.eventIndex == eventIndex;
+  });
   return found == handlers_.end() ? nullptr : &*found;
 }
 

@@ -29,7 +29,8 @@ class MethodDelegate : public Delegate {
     Target& receiver = NotNil(target, "the delegate's target");
     auto* typed = dynamic_cast<Sender*>(&sender);
     if (typed == nullptr)
-      throw IllegalCastException("the event's sender, a " + sender.ClassName() + ", is not of the class the handler takes");
+      throw IllegalCastException("the event's sender, a " + sender.ClassName() +
+                                 ", is not of the class the handler takes");
     (receiver.*method_)(*typed);
   }
 
@@ -40,11 +41,13 @@ class MethodDelegate : public Delegate {
 
 // The sender's class is the method's parameter: the delegate invokes only with a sender of it.
 template <typename Target, typename Sender>
-std::shared_ptr<Delegate> RuntimeCreateDelegate(void (Target::*method)(Sender&), const std::shared_ptr<Target>& target) {
+std::shared_ptr<Delegate> RuntimeCreateDelegate(void (Target::*method)(Sender&),
+                                                const std::shared_ptr<Target>& target) {
   return std::make_shared<MethodDelegate<Target, Sender>>(method, target);
 }
 
-inline void RuntimeAddEventHandler(Control& control, Int32 eventIndex, EventStub stub, std::shared_ptr<Delegate> delegate) {
+inline void RuntimeAddEventHandler(Control& control, Int32 eventIndex, EventStub stub,
+                                   std::shared_ptr<Delegate> delegate) {
   control.AddEventHandler(eventIndex, stub, std::move(delegate));
 }
 

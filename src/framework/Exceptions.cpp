@@ -14,10 +14,9 @@ void RuntimeException::NameInputLine(std::string_view input, Int32 line) {
 }
 
 OutOfBoundsException::OutOfBoundsException(Int32 index, Int32 upperBound)
-    : RuntimeException(upperBound < 0
-                           ? "index " + std::to_string(index) + " is outside the empty array"
-                           : "index " + std::to_string(index) + " is outside the bounds 0 to " +
-                                 std::to_string(upperBound)),
+    : RuntimeException(upperBound < 0 ? "index " + std::to_string(index) + " is outside the empty array"
+                                      : "index " + std::to_string(index) + " is outside the bounds 0 to " +
+                                            std::to_string(upperBound)),
       index_(index),
       upperBound_(upperBound) {}
 String OutOfBoundsException::ClassName() const { return "OutOfBoundsException"; }

@@ -1,15 +1,14 @@
 #include "framework/Runtime.h"
 
-#include <time.h>
-
 #include <cxxabi.h>
+#include <time.h>
 
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
-#include <typeinfo>
 #include <iostream>
+#include <memory>
 #include <thread>
+#include <typeinfo>
 
 #include "framework/Exceptions.h"
 
@@ -32,8 +31,8 @@ constexpr std::int64_t kYieldIntervalMilliseconds = 50;
 // The C++ class of an exception that is not the framework's, such as std::bad_alloc.
 String CppClassName(const std::exception& error) {
   int status = 0;
-  const std::unique_ptr<char, void (*)(void*)> name(abi::__cxa_demangle(typeid(error).name(), nullptr, nullptr, &status),
-                                                    std::free);
+  const std::unique_ptr<char, void (*)(void*)> name(
+      abi::__cxa_demangle(typeid(error).name(), nullptr, nullptr, &status), std::free);
   return status == 0 && name ? String(name.get()) : String(typeid(error).name());
 }
 

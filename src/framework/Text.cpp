@@ -29,8 +29,8 @@ const char* NonFiniteText(double value) {
 }
 
 // Decimal exponent of the leading significant digit plus one, saturating; only its sign matters.
-long long DecimalOrder(std::string_view integerPart, std::string_view fractionPart,
-                       std::string_view exponentDigits, bool exponentNegative) {
+long long DecimalOrder(std::string_view integerPart, std::string_view fractionPart, std::string_view exponentDigits,
+                       bool exponentNegative) {
   long long order = 0;
   const auto firstInteger = integerPart.find_first_not_of('0');
   if (firstInteger != std::string_view::npos) {
@@ -63,15 +63,15 @@ String Str(double value) {
 }
 
 String Format(double value, std::string_view mask) {
-  const bool wellFormed = mask.starts_with("-0") &&
-                          (mask.size() == 2 || (mask[2] == '.' && mask.size() - 3 <= kMaxMaskDecimals &&
-                                                mask.find_first_not_of('0', 3) == std::string_view::npos));
+  const bool wellFormed =
+      mask.starts_with("-0") && (mask.size() == 2 || (mask[2] == '.' && mask.size() - 3 <= kMaxMaskDecimals &&
+                                                      mask.find_first_not_of('0', 3) == std::string_view::npos));
   if (!wellFormed) throw RuntimeException("unsupported number format \"" + String(mask) + "\"");
   if (!std::isfinite(value)) return NonFiniteText(value);
   const int decimals = mask.size() > 2 ? static_cast<int>(mask.size() - 3) : 0;
   std::array<char, kNumberBufferSize> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                    std::chars_format::fixed, decimals);
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
   const char* begin = buffer.data();
   // Negative zero, and nothing else that is not below zero, would print a sign.
   if (*begin == '-' && !(value < 0)) ++begin;
@@ -145,8 +145,7 @@ String Chr(Int32 code) {
   if (code < 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return {};
   if (code < 0x80) return String(1, unit(code));
   if (code < 0x800) return {unit(0xC0 | (code >> 6)), unit(0x80 | (code & 0x3F))};
-  if (code < 0x10000)
-    return {unit(0xE0 | (code >> 12)), unit(0x80 | ((code >> 6) & 0x3F)), unit(0x80 | (code & 0x3F))};
+  if (code < 0x10000) return {unit(0xE0 | (code >> 12)), unit(0x80 | ((code >> 6) & 0x3F)), unit(0x80 | (code & 0x3F))};
   return {unit(0xF0 | (code >> 18)), unit(0x80 | ((code >> 12) & 0x3F)), unit(0x80 | ((code >> 6) & 0x3F)),
           unit(0x80 | (code & 0x3F))};
 }

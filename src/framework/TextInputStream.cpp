@@ -37,9 +37,7 @@ std::shared_ptr<TextInputStream> TextInputStream::Open(const std::shared_ptr<Fol
 }
 
 TextInputStream::TextInputStream(int descriptor, std::filesystem::path path)
-    : descriptor_(descriptor),
-      path_(std::move(path)),
-      reader_([this](char* buffer, std::size_t capacity) {
+    : descriptor_(descriptor), path_(std::move(path)), reader_([this](char* buffer, std::size_t capacity) {
         for (;;) {
           const ssize_t count = ::read(descriptor_, buffer, capacity);
           if (count >= 0) return static_cast<std::size_t>(count);

@@ -56,10 +56,18 @@ std::shared_ptr<ControlClass> Window1::ControlNamed(const char* name) {
   return framework::RuntimeCheckCast<ControlClass>(ControlByName(name));
 }
 
-std::shared_ptr<framework::PushButton> Window1::PushButton3() { return ControlNamed<framework::PushButton>("PushButton3"); }
-std::shared_ptr<framework::PushButton> Window1::PushButton10() { return ControlNamed<framework::PushButton>("PushButton10"); }
-std::shared_ptr<framework::PushButton> Window1::PushButton1() { return ControlNamed<framework::PushButton>("PushButton1"); }
-std::shared_ptr<framework::PushButton> Window1::PushButton13() { return ControlNamed<framework::PushButton>("PushButton13"); }
+std::shared_ptr<framework::PushButton> Window1::PushButton3() {
+  return ControlNamed<framework::PushButton>("PushButton3");
+}
+std::shared_ptr<framework::PushButton> Window1::PushButton10() {
+  return ControlNamed<framework::PushButton>("PushButton10");
+}
+std::shared_ptr<framework::PushButton> Window1::PushButton1() {
+  return ControlNamed<framework::PushButton>("PushButton1");
+}
+std::shared_ptr<framework::PushButton> Window1::PushButton13() {
+  return ControlNamed<framework::PushButton>("PushButton13");
+}
 std::shared_ptr<framework::Label> Window1::Label1() { return ControlNamed<framework::Label>("Label1"); }
 std::shared_ptr<framework::Label> Window1::Label2() { return ControlNamed<framework::Label>("Label2"); }
 std::shared_ptr<framework::Label> Window1::Label3() { return ControlNamed<framework::Label>("Label3"); }
@@ -74,16 +82,24 @@ std::shared_ptr<ItemClass> Window1::MenuItemNamed(const char* name) {
 }
 
 std::shared_ptr<framework::MenuItem> Window1::EditMenu() { return MenuItemNamed<framework::MenuItem>("EditMenu"); }
-std::shared_ptr<framework::MenuItem> Window1::EditSelectAll() { return MenuItemNamed<framework::MenuItem>("EditSelectAll"); }
-std::shared_ptr<framework::MenuItem> Window1::EditSeparator2() { return MenuItemNamed<framework::MenuItem>("EditSeparator2"); }
+std::shared_ptr<framework::MenuItem> Window1::EditSelectAll() {
+  return MenuItemNamed<framework::MenuItem>("EditSelectAll");
+}
+std::shared_ptr<framework::MenuItem> Window1::EditSeparator2() {
+  return MenuItemNamed<framework::MenuItem>("EditSeparator2");
+}
 std::shared_ptr<framework::MenuItem> Window1::EditClear() { return MenuItemNamed<framework::MenuItem>("EditClear"); }
 std::shared_ptr<framework::MenuItem> Window1::EditPaste() { return MenuItemNamed<framework::MenuItem>("EditPaste"); }
 std::shared_ptr<framework::MenuItem> Window1::EditCopy() { return MenuItemNamed<framework::MenuItem>("EditCopy"); }
 std::shared_ptr<framework::MenuItem> Window1::EditCut() { return MenuItemNamed<framework::MenuItem>("EditCut"); }
-std::shared_ptr<framework::MenuItem> Window1::EditSeparator1() { return MenuItemNamed<framework::MenuItem>("EditSeparator1"); }
+std::shared_ptr<framework::MenuItem> Window1::EditSeparator1() {
+  return MenuItemNamed<framework::MenuItem>("EditSeparator1");
+}
 std::shared_ptr<framework::MenuItem> Window1::EditUndo() { return MenuItemNamed<framework::MenuItem>("EditUndo"); }
 std::shared_ptr<framework::MenuItem> Window1::FileMenu() { return MenuItemNamed<framework::MenuItem>("FileMenu"); }
-std::shared_ptr<framework::QuitMenuItem> Window1::FileQuit() { return MenuItemNamed<framework::QuitMenuItem>("FileQuit"); }
+std::shared_ptr<framework::QuitMenuItem> Window1::FileQuit() {
+  return MenuItemNamed<framework::QuitMenuItem>("FileQuit");
+}
 
 void Window1::ShowLine(const builder::LineShown& line) {
   framework::NotNil(Label2(), "Label2").SetText(line.symbolNumber);

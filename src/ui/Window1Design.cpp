@@ -40,20 +40,13 @@ PropertyEntries WindowEntries() {
 
 PropertyEntries ButtonTail(const ControlDesign& design) {
   return {
-      {"TabStop", true},
-      {"Caption", String(design.text)},
-      {"Default", false},
-      {"Cancel", false},
-      {"Enabled", true},
-      {"Visible", true},
-      {"HelpTag", String()},
-      {"AutoDeactivate", true},
-      {"ButtonStyle", Int32{0}},
-      {"TextFont", String("System")},
-      {"Bold", false},
-      {"Italic", false},
-      {"Underline", false},
-      {"InitialParent", String()},
+      {"TabStop", true},         {"Caption", String(design.text)},
+      {"Default", false},        {"Cancel", false},
+      {"Enabled", true},         {"Visible", true},
+      {"HelpTag", String()},     {"AutoDeactivate", true},
+      {"ButtonStyle", Int32{0}}, {"TextFont", String("System")},
+      {"Bold", false},           {"Italic", false},
+      {"Underline", false},      {"InitialParent", String()},
   };
 }
 

@@ -1,7 +1,6 @@
 // The program's own main, compiled into this test as ProgramMain, run in a child process with
 // toolkit options on its command line.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <QApplication>
@@ -36,7 +35,8 @@ void LookAtTheWindowThenQuit() {
     Expect(window->windowHandle()->title() == "Kestrovan Plotter", "the title shown is the design's");
     Expect(window->centralWidget()->size() == QSize(305, 170), "the content has the design size");
     Expect(window->layoutDirection() == Qt::LeftToRight, "the layout runs left to right");
-    Expect(QCoreApplication::arguments() == QStringList{"kestrovan-plotter"}, "the toolkit got the program's name only");
+    Expect(QCoreApplication::arguments() == QStringList{"kestrovan-plotter"},
+           "the toolkit got the program's name only");
     QTest::mouseClick(WidgetWithText<QPushButton>(*window, "4. Quit"), Qt::LeftButton);
   });
 }

@@ -98,22 +98,28 @@ TEST_F(ProgramFaultsTest, AFaultIsReportedWhereItHappensAndEverythingStoredBefor
     framework::Int32 ginc;              // after the second build
   } cases[] = {
       // 13 circles of 364 records, then the 5001st record in the middle of the 14th.
-      {"5001st record mid-symbol", kHeading + Repeated("1,big,512,10,20,circle,40,0\n", 14), nullptr,
+      {"5001st record mid-symbol",
+       kHeading + Repeated("1,big,512,10,20,circle,40,0\n", 14),
+       nullptr,
        {"", kOutOfBounds + "index 5001 is outside the bounds 0 to 5000",
         kOutOfBounds + "index 5002 is outside the bounds 0 to 5000", kOutOfBounds + "index 5001 "},
        5002},
       // Lines 2 to 500 are built, then the 501st that was never stored is asked for.
-      {"501-line parameter file", kHeading + Repeated("1,d,512,10,20,dot,2,0\n", 500), nullptr,
+      {"501-line parameter file",
+       kHeading + Repeated("1,d,512,10,20,dot,2,0\n", 500),
+       nullptr,
        {kOutOfBounds + "index 501 is outside the bounds 0 to 500", kOutOfBounds + "index 501 ",
         kOutOfBounds + "index 501 ", ""},
        2 * 499 * 4},
       // chmod 000 stops no one running as root, as CI does; a folder in its place stops everyone.
-      {"digit table replaced by a folder", kHeading + "17,n,512,30,20,URN,2,0\n",
+      {"digit table replaced by a folder",
+       kHeading + "17,n,512,30,20,URN,2,0\n",
        [](const fs::path& table) { fs::remove(table), fs::create_directory(table); },
        {"", kDone + "1", kIOException + "cannot open ", ""},
        8},
       // The process's own memory at address 0 opens, and every read of it fails.
-      {"digit table read error", kHeading + "17,n,512,30,20,URN,2,0\n",
+      {"digit table read error",
+       kHeading + "17,n,512,30,20,URN,2,0\n",
        [](const fs::path& table) { fs::remove(table), fs::create_symlink("/proc/self/mem", table); },
        {"", kDone + "1", kIOException + "cannot read ", ""},
        8},
@@ -128,7 +134,8 @@ TEST_F(ProgramFaultsTest, AFaultIsReportedWhereItHappensAndEverythingStoredBefor
     if (c.fault) c.fault(DigitTable());
     messages.push_back(Build());
     messages.push_back(Save());
-    for (std::size_t k = 0; k < c.messages.size(); ++k) EXPECT_TRUE(messages[k].starts_with(c.messages[k])) << messages[k];
+    for (std::size_t k = 0; k < c.messages.size(); ++k)
+      EXPECT_TRUE(messages[k].starts_with(c.messages[k])) << messages[k];
     EXPECT_EQ(Module1::ginc, c.ginc);
     // A save that fails leaves the file saved before.
     const bool saveFailed = !messages[3].empty();

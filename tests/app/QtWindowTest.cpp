@@ -40,8 +40,8 @@ TEST_F(QtWindowTest, TheWindowShowsItsTitleContentSizeButtonsAndLabelsAtTheirDes
       EXPECT_TRUE(button->isVisible() && button->isEnabled()) << design.text;
     }
     const std::vector<Design> labels{
-        {"GNumTotal", QRect(14, 183, 100, 20)},    {"SymID", QRect(107, 183, 65, 20)},
-        {"NumLabel", QRect(175, 183, 100, 20)},    {"First Digit", QRect(254, 183, 100, 20)},
+        {"GNumTotal", QRect(14, 183, 100, 20)},     {"SymID", QRect(107, 183, 65, 20)},
+        {"NumLabel", QRect(175, 183, 100, 20)},     {"First Digit", QRect(254, 183, 100, 20)},
         {"Second Digit", QRect(335, 183, 100, 20)}, {"Scale", QRect(14, 215, 100, 20)},
     };
     for (const Design& design : labels) {
@@ -80,7 +80,8 @@ struct ExpectedAction {
 std::vector<ExpectedAction> ActionsOf(const QMenu& menu) {
   std::vector<ExpectedAction> actions;
   for (const QAction* action : menu.actions()) {
-    actions.push_back({action->isSeparator() ? "-" : action->text(), action->shortcut().toString(), action->isEnabled()});
+    actions.push_back(
+        {action->isSeparator() ? "-" : action->text(), action->shortcut().toString(), action->isEnabled()});
   }
   return actions;
 }
@@ -102,15 +103,15 @@ TEST_F(QtWindowTest, TheMenusShowTheirItemsMnemonicsSeparatorsAndShortcutsAndCtr
     EXPECT_EQ(ActionsOf(*menus[0]->menu()), (std::vector<ExpectedAction>{{"&Quit", "Ctrl+Q", true}}));
     // Nothing in the window can act on the Edit items.
     EXPECT_EQ(ActionsOf(*menus[1]->menu()), (std::vector<ExpectedAction>{
-                                                 {"&Undo", "Ctrl+Z", false},
-                                                 {"-", "", true},
-                                                 {"Cu&t", "Ctrl+X", false},
-                                                 {"&Copy", "Ctrl+C", false},
-                                                 {"&Paste", "Ctrl+V", false},
-                                                 {"&Delete", "", false},
-                                                 {"-", "", true},
-                                                 {"Select &All", "Ctrl+A", false},
-                                             }));
+                                                {"&Undo", "Ctrl+Z", false},
+                                                {"-", "", true},
+                                                {"Cu&t", "Ctrl+X", false},
+                                                {"&Copy", "Ctrl+C", false},
+                                                {"&Paste", "Ctrl+V", false},
+                                                {"&Delete", "", false},
+                                                {"-", "", true},
+                                                {"Select &All", "Ctrl+A", false},
+                                            }));
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);

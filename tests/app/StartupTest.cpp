@@ -9,17 +9,19 @@
 
 namespace {
 
-std::shared_ptr<Window1> MainWindow() { return framework::RuntimeCheckCast<Window1>(framework::GetImplicitWindow("Window1.Window1")); }
+std::shared_ptr<Window1> MainWindow() {
+  return framework::RuntimeCheckCast<Window1>(framework::GetImplicitWindow("Window1.Window1"));
+}
 
 std::string StateSeenByTheWindow(const framework::Window& window) {
   using Module1::gNumbers, Module1::gStringArray, Module1::gSymbolParameters;
   const auto application = framework::RegisteredApplication();
-  const bool shared = application && application->MenuBar() == window.MenuBar() &&
-                      window.MenuBar() == MainMenuBar::implicitInstance;
-  return "arrays " + std::to_string(gStringArray->UpperBound()) + " " + std::to_string(gSymbolParameters->UpperBound()) +
-         " " + std::to_string(gNumbers->UpperBound()) + ", counts " + std::to_string(Module1::ginc) + " " +
-         std::to_string(Module1::total) + " " + std::to_string(Module1::gNumTotal) + ", menu bar shared " +
-         std::to_string(shared);
+  const bool shared =
+      application && application->MenuBar() == window.MenuBar() && window.MenuBar() == MainMenuBar::implicitInstance;
+  return "arrays " + std::to_string(gStringArray->UpperBound()) + " " +
+         std::to_string(gSymbolParameters->UpperBound()) + " " + std::to_string(gNumbers->UpperBound()) + ", counts " +
+         std::to_string(Module1::ginc) + " " + std::to_string(Module1::total) + " " +
+         std::to_string(Module1::gNumTotal) + ", menu bar shared " + std::to_string(shared);
 }
 
 struct StartupTest : testing::Test {

@@ -1,7 +1,6 @@
-#include "builder/BuildAction.h"
-
 #include <gtest/gtest.h>
 
+#include "builder/BuildAction.h"
 #include "builder/BuildHarness.h"
 #include "framework/Runtime.h"
 
@@ -30,9 +29,9 @@ TEST_F(BuildTest, ClosingMessageCountsTheSymbolsWritten) {
       {"nothing read", {}, false, 0},
       {"only the first line", {}, true, 0},
       {"ten lines, eight kinds",
-       {"1,a,512,30,20,circle,2,0", "2,a,512,30,20,square,2,0", "3,a,512,30,20,triangle,2,0",
-        "4,a,512,30,20,plus,2,0", "5,a,512,30,20,cross,2,0", "6,a,512,30,20,dot,2,0", "7,a,512,30,20,ARROW,2,0",
-        "8,a,512,30,20,urn,2,0", "9,a,512,30,20, circle,2,0", "10,a,512,30,20,7,2,0"},
+       {"1,a,512,30,20,circle,2,0", "2,a,512,30,20,square,2,0", "3,a,512,30,20,triangle,2,0", "4,a,512,30,20,plus,2,0",
+        "5,a,512,30,20,cross,2,0", "6,a,512,30,20,dot,2,0", "7,a,512,30,20,ARROW,2,0", "8,a,512,30,20,urn,2,0",
+        "9,a,512,30,20, circle,2,0", "10,a,512,30,20,7,2,0"},
        true,
        8},
   };
@@ -106,16 +105,28 @@ TEST_F(BuildTest, TheReportOfAnExceptionThatStopsABuildEndsWithTheLineItStoppedA
     std::vector<std::string> digitTable;
     std::string what;
   } cases[] = {
-      {"seven fields", {lineOne, lineOne, lineOne, "2,b,512,30,20,none,4"}, 0, {},
+      {"seven fields",
+       {lineOne, lineOne, lineOne, "2,b,512,30,20,none,4"},
+       0,
+       {},
        "index 7 is outside the bounds 0 to 6 (parameter line 5)"},
       {"a blank line", {lineOne, ""}, 0, {}, "index 1 is outside the bounds 0 to 0 (parameter line 3)"},
-      {"a count past the lines held", std::vector<std::string>(499, lineOne), 501, {},
+      {"a count past the lines held",
+       std::vector<std::string>(499, lineOne),
+       501,
+       {},
        "index 501 is outside the bounds 0 to 500 (parameter line 501)"},
-      {"the 5001st record", std::vector<std::string>(14, "1,a,512,30,20,circle,40,0"), 0, {},
+      {"the 5001st record",
+       std::vector<std::string>(14, "1,a,512,30,20,circle,40,0"),
+       0,
+       {},
        "index 5001 is outside the bounds 0 to 5000 (parameter line 15)"},
       // The digit table's own line is the more precise place.
-      {"a digit-table line of two fields", {lineOne, "12,n,512,30,20,URN,2,0"}, 0,
-       {"1,0,0.25,3", "2,0.5,0.25,3", "2,1", "3,0,0,3"}, "index 2 is outside the bounds 0 to 1 (digit table line 3)"},
+      {"a digit-table line of two fields",
+       {lineOne, "12,n,512,30,20,URN,2,0"},
+       0,
+       {"1,0,0.25,3", "2,0.5,0.25,3", "2,1", "3,0,0,3"},
+       "index 2 is outside the bounds 0 to 1 (digit table line 3)"},
   };
   for (const auto& c : cases) {
     Module1::Initialize();

@@ -39,10 +39,10 @@ TEST_F(BuildEndToEnd, EveryKindWritesItsRecordsInParameterFileOrder) {
   EXPECT_EQ(records[0], "9999 9999  Circle   1 Ring circle\n");
   EXPECT_EQ(records[2], "30.0125 21.1547 3\n");
   EXPECT_EQ(records[23], "99.0000 99.0000 3\n");
-  EXPECT_THAT(symbol(24, 8), ElementsAre("9999 9999  Square   12 Test square\n",
-                                         " 512  999.0 -999.0 UN   0   0   1     1\n", "30.9950 21.1664 3\n",
-                                         "28.9951 21.1432 2\n", "28.9951 18.8569 2\n", "30.9950 18.8336 2\n",
-                                         "30.9950 21.1664 2\n", "99.0000 99.0000 3\n"));
+  EXPECT_THAT(symbol(24, 8),
+              ElementsAre("9999 9999  Square   12 Test square\n", " 512  999.0 -999.0 UN   0   0   1     1\n",
+                          "30.9950 21.1664 3\n", "28.9951 21.1432 2\n", "28.9951 18.8569 2\n", "30.9950 18.8336 2\n",
+                          "30.9950 21.1664 2\n", "99.0000 99.0000 3\n"));
   EXPECT_EQ(records[32], "9999 9999  Triangle   2 T triangle\n");
   EXPECT_EQ(records[34], "31.2501 20.0000 3\n");
   EXPECT_EQ(records[39], "9999 9999  Plus Sign   3 P plus\n");
@@ -57,8 +57,7 @@ TEST_F(BuildEndToEnd, EveryKindWritesItsRecordsInParameterFileOrder) {
   EXPECT_THAT(symbol(65, 10),
               ElementsAre("9999 9999  Numeric Label   -17 Test URN\n", " 512  999.0 -999.0 UN   0   0   1     1\n",
                           "29.9957 21.0969 3\n", "30.9957 21.1081 2\n", "30.9903 21.6329 3\n", "30.9819 22.2160 2\n",
-                          "29.9865 21.9051 2\n", "30.0001 20.2309 3\n", "30.0003 19.9423 2\n",
-                          "99.0000 99.0000 3\n"));
+                          "29.9865 21.9051 2\n", "30.0001 20.2309 3\n", "30.0003 19.9423 2\n", "99.0000 99.0000 3\n"));
   EXPECT_THAT(host.buildsDone, ElementsAre(8));
 }
 
@@ -73,8 +72,7 @@ TEST_F(BuildEndToEnd, RecordsAtTheEdgesOfTheGeometry) {
       {"the radius is capped at 180", "1,a,512,30,20,circle,800,0", 0, "-26.8584 -160.0308 3\n"},
       {"the circle's own degree factor closes the ring", "1,a,512,30,20,circle,800,0", 360, "-26.8584 -160.0308 2\n"},
       {"a placement onto the south pole", "1,a,512,0,20,plus,180.000304,0", 1, "-90.0000 20.0000 2\n"},
-      {"an exact 90 meets the pole nudge in the bearing turn", "1,a,512,90,-180,arrow,2,0", 1,
-       "89.9001 134.9929 2\n"},
+      {"an exact 90 meets the pole nudge in the bearing turn", "1,a,512,90,-180,arrow,2,0", 1, "89.9001 134.9929 2\n"},
       {"the plus at longitude -0 is placed as at 0", "1,a,512,-0,-0,plus,2,0", 0, "1.0002 -0.0000 3\n"},
       {"the dot at longitude -0 is placed as at 0", "1,a,512,-0,-0,dot,2,0", 0,
        "0.00015700422649445045 -7.648484938727051e-07 3\n"},

@@ -46,7 +46,8 @@ class BuildTest : public testing::Test {
 
   std::vector<std::string> Records() const {
     std::vector<std::string> records;
-    for (framework::Int32 index = 1; index <= Module1::ginc; ++index) records.push_back((*Module1::gStringArray)(index));
+    for (framework::Int32 index = 1; index <= Module1::ginc; ++index)
+      records.push_back((*Module1::gStringArray)(index));
     return records;
   }
 

@@ -23,7 +23,8 @@ class GeneratorTest : public BuildTest {
   std::vector<std::string> Vertices() const {
     const auto records = Records();
     std::vector<std::string> vertices;
-    for (std::size_t k = 2; k + 1 < records.size(); ++k) vertices.push_back(records[k].substr(0, records[k].size() - 1));
+    for (std::size_t k = 2; k + 1 < records.size(); ++k)
+      vertices.push_back(records[k].substr(0, records[k].size() - 1));
     return vertices;
   }
 

@@ -26,10 +26,10 @@ TEST_F(Circle, RingOfSizeTwoAtItsListedAngles) {
     int angle;
     const char* record;
   };
-  for (const Vertex& v : {Vertex{1, "30.0125 21.1547 3"}, Vertex{19, "30.3212 21.0954 2"},
-                          Vertex{37, "30.5987 20.9278 2"}, Vertex{91, "31.0000 19.9797 2"},
-                          Vertex{181, "29.9776 18.8457 2"}, Vertex{271, "29.0003 20.0200 2"},
-                          Vertex{343, "29.7032 21.1010 2"}, Vertex{361, "30.0125 21.1547 2"}}) {
+  for (const Vertex& v :
+       {Vertex{1, "30.0125 21.1547 3"}, Vertex{19, "30.3212 21.0954 2"}, Vertex{37, "30.5987 20.9278 2"},
+        Vertex{91, "31.0000 19.9797 2"}, Vertex{181, "29.9776 18.8457 2"}, Vertex{271, "29.0003 20.0200 2"},
+        Vertex{343, "29.7032 21.1010 2"}, Vertex{361, "30.0125 21.1547 2"}}) {
     EXPECT_EQ(ring[static_cast<std::size_t>((v.angle - 1) / 18)], v.record) << "angle " << v.angle;
   }
   EXPECT_EQ(Records().front(), "9999 9999  Circle   5 Ring circle\n");
@@ -41,12 +41,12 @@ TEST_F(Circle, VertexCountFollowsTheSizeWithTruncatedSteps) {
     const char* size;
     std::size_t vertices;
   };
-  for (const Case& c : {Case{"1", 11}, Case{"0.5", 11}, Case{"-3", 11}, Case{"2", 21}, Case{"3", 31},
-                        Case{"4", 41}, Case{"5", 53}, Case{"6", 61}, Case{"7", 73}, Case{"8", 91},
-                        Case{"9", 91}, Case{"10", 121}, Case{"11", 121}, Case{"12", 121}, Case{"13", 181},
-                        Case{"14", 181}, Case{"15", 181}, Case{"18", 181}, Case{"19", 361}, Case{"24", 361},
-                        Case{"25", 361}, Case{"35", 361}, Case{"36", 361}, Case{"40", 361}, Case{"800", 361},
-                        Case{"1e300", 361}, Case{"-1e300", 11}, Case{"1e999", 361}}) {
+  for (const Case& c :
+       {Case{"1", 11},    Case{"0.5", 11},    Case{"-3", 11},     Case{"2", 21},     Case{"3", 31},   Case{"4", 41},
+        Case{"5", 53},    Case{"6", 61},      Case{"7", 73},      Case{"8", 91},     Case{"9", 91},   Case{"10", 121},
+        Case{"11", 121},  Case{"12", 121},    Case{"13", 181},    Case{"14", 181},   Case{"15", 181}, Case{"18", 181},
+        Case{"19", 361},  Case{"24", 361},    Case{"25", 361},    Case{"35", 361},   Case{"36", 361}, Case{"40", 361},
+        Case{"800", 361}, Case{"1e300", 361}, Case{"-1e300", 11}, Case{"1e999", 361}}) {
     EXPECT_EQ(Ring(c.size).size(), c.vertices) << "size " << c.size;
     EXPECT_EQ(Module1::ginc, static_cast<Int32>(c.vertices) + 3) << "size " << c.size;
   }

@@ -77,9 +77,9 @@ TEST_F(NumericLabel, BearingTurnsGlyphsAndDashAboutTheCentre) {
 
 TEST_F(NumericLabel, SizeZeroPutsEveryPointOnTheCentre) {
   LoadDigitTable(kFiveLineTable);
-  EXPECT_THAT(Label("-17", "0"), ElementsAre("30.0003 20.0000 3", "30.0003 20.0000 2", "30.0003 20.0000 3",
-                                             "30.0003 20.0000 2", "30.0003 20.0000 2", "30.0003 20.0000 3",
-                                             "30.0003 20.0000 2"));
+  EXPECT_THAT(Label("-17", "0"),
+              ElementsAre("30.0003 20.0000 3", "30.0003 20.0000 2", "30.0003 20.0000 3", "30.0003 20.0000 2",
+                          "30.0003 20.0000 2", "30.0003 20.0000 3", "30.0003 20.0000 2"));
 }
 
 TEST_F(NumericLabel, KeysMatchTheDigitTextExactly) {
@@ -90,7 +90,7 @@ TEST_F(NumericLabel, KeysMatchTheDigitTextExactly) {
   };
   for (const Case& c : {
            Case{{" 1,0,0.25,3", "01,0,0.25,3", "1.0,0,0.25,3", "1 ,0,0.25,3"}, "1", 0},
-           Case{{"1,0,0.25,3", "1,0,0.25,3"}, "1", 2},  // a line that stands twice is drawn twice
+           Case{{"1,0,0.25,3", "1,0,0.25,3"}, "1", 2},             // a line that stands twice is drawn twice
            Case{{"10,0,0,3", "1,0,0,3", "0,0,0,2"}, "100000", 5},  // position 1 holds 10
            Case{{"1,0,0.25,3,extra,fields"}, "1", 1},
        }) {

@@ -1,8 +1,8 @@
-#include "builder/OutputRecords.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
+
+#include "builder/OutputRecords.h"
 
 namespace builder {
 namespace {
@@ -32,12 +32,9 @@ TEST(OutputRecords, ALatitudePastAPoleIsWrittenAsThePole) {
     const char* record;
     const char* dotRecord;
   } cases[] = {
-      {90.00007, "90.0000 200.0000 2\n", "90 200 2\n"},
-      {1e300, "90.0000 200.0000 2\n", "90 200 2\n"},
-      {-90.000001, "-90.0000 200.0000 2\n", "-90 200 2\n"},
-      {89.99996, "90.0000 200.0000 2\n", "89.99996 200 2\n"},
-      {-89.99996, "-90.0000 200.0000 2\n", "-89.99996 200 2\n"},
-      {nan, "nan 200.0000 2\n", "nan 200 2\n"},
+      {90.00007, "90.0000 200.0000 2\n", "90 200 2\n"},          {1e300, "90.0000 200.0000 2\n", "90 200 2\n"},
+      {-90.000001, "-90.0000 200.0000 2\n", "-90 200 2\n"},      {89.99996, "90.0000 200.0000 2\n", "89.99996 200 2\n"},
+      {-89.99996, "-90.0000 200.0000 2\n", "-89.99996 200 2\n"}, {nan, "nan 200.0000 2\n", "nan 200 2\n"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(VertexRecord(c.latitude, 200, "2"), c.record) << c.latitude;

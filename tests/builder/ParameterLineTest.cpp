@@ -1,9 +1,8 @@
-#include "builder/ParameterLine.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "builder/ParameterLine.h"
 #include "framework/Exceptions.h"
 
 namespace {
@@ -68,8 +67,8 @@ TEST(ParameterLineTest, PlateIdOutsideOneHundredToNineHundredNinetyNineBecomes10
   const struct {
     const char* field;
     const char* plateId;
-  } cases[] = {{"42", "101"}, {"1000", "101"}, {"100", "100"}, {"999", "999"}, {"512.7", "512.7"},
-               {"999.5", "101"}, {" 512", " 512"}, {"", "101"}, {"PLATE", "101"}};
+  } cases[] = {{"42", "101"},    {"1000", "101"},  {"100", "100"}, {"999", "999"},  {"512.7", "512.7"},
+               {"999.5", "101"}, {" 512", " 512"}, {"", "101"},    {"PLATE", "101"}};
   for (const auto& c : cases) {
     BuildContext context;
     const auto line = ReadParameterLine(std::string("1,Test,") + c.field + ",30,20,dot,2,0", context);

@@ -1,11 +1,10 @@
-#include "builder/Rotate.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
 #include "builder/OutputRecords.h"
+#include "builder/Rotate.h"
 #include "framework/Text.h"
 
 namespace builder {
@@ -36,23 +35,23 @@ TEST_P(RotateValues, MatchToTenDecimals) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rotation, RotateValues,
-    testing::Values(
-        RotateCase{"zero angle moves the point", 0, 0, 0, 30, 20, "30.0001319193", "19.9999825118"},
-        RotateCase{"zero angle, second point", 0, 0, 0, 10, 100, "10.0001486426", "99.9999156186"},
-        RotateCase{"zero angle, southern point", 0, 0, 0, -30, -120, "-29.9998179108", "-119.9998988953"},
-        RotateCase{"placement of the centre", 0, -70, 30, 0, 20, "30.0001319192", "20.0000146415"},
-        RotateCase{"placement one degree north", 0, -70, 30, 1, 20, "31.0001310831", "20.0000139873"},
-        RotateCase{"placement one degree east", 0, -70, 30, 0, 21, "29.9950944139", "21.1546757329"},
-        RotateCase{"Y of zero", 0, -90, 0, 0, 0, "0.0001570042", "-0.0000007648"},
-        RotateCase{"north pole nudged", 0, 0, 0, 90, 0, "89.9000818329", nullptr},
-        RotateCase{"south pole nudged", 0, 0, 0, -90, 0, "-89.8997678245", nullptr},
-        RotateCase{"axis at the pole is not nudged", 90, 0, 90, 30, 20, "30.0001319193", "109.9999072569"},
-        RotateCase{"bearing 90 turns north to east", 30, 20, -90, 31, 20, "29.9950951683", "21.1546436121"},
-        RotateCase{"bearing -90 turns north to west", 30, 20, 90, 31, 20, "29.9950951683", "18.8453214116"},
-        RotateCase{"bearing 180 turns north to south", 30, 20, -180, 31, 20, "29.0001327554", "19.9999855457"},
-        RotateCase{"longitude 190 comes back west", 0, 0, 0, 0, 190, "0.0001570042", "-170.0001611660"},
-        RotateCase{"longitude 180", 0, 0, 0, 0, 180, "0.0001570042", "179.9998487254"},
-        RotateCase{"longitude -180", 0, 0, 0, 0, -180, "0.0001570042", "-179.9998487254"}));
+    testing::Values(RotateCase{"zero angle moves the point", 0, 0, 0, 30, 20, "30.0001319193", "19.9999825118"},
+                    RotateCase{"zero angle, second point", 0, 0, 0, 10, 100, "10.0001486426", "99.9999156186"},
+                    RotateCase{"zero angle, southern point", 0, 0, 0, -30, -120, "-29.9998179108", "-119.9998988953"},
+                    RotateCase{"placement of the centre", 0, -70, 30, 0, 20, "30.0001319192", "20.0000146415"},
+                    RotateCase{"placement one degree north", 0, -70, 30, 1, 20, "31.0001310831", "20.0000139873"},
+                    RotateCase{"placement one degree east", 0, -70, 30, 0, 21, "29.9950944139", "21.1546757329"},
+                    RotateCase{"Y of zero", 0, -90, 0, 0, 0, "0.0001570042", "-0.0000007648"},
+                    RotateCase{"north pole nudged", 0, 0, 0, 90, 0, "89.9000818329", nullptr},
+                    RotateCase{"south pole nudged", 0, 0, 0, -90, 0, "-89.8997678245", nullptr},
+                    RotateCase{"axis at the pole is not nudged", 90, 0, 90, 30, 20, "30.0001319193", "109.9999072569"},
+                    RotateCase{"bearing 90 turns north to east", 30, 20, -90, 31, 20, "29.9950951683", "21.1546436121"},
+                    RotateCase{"bearing -90 turns north to west", 30, 20, 90, 31, 20, "29.9950951683", "18.8453214116"},
+                    RotateCase{"bearing 180 turns north to south", 30, 20, -180, 31, 20, "29.0001327554",
+                               "19.9999855457"},
+                    RotateCase{"longitude 190 comes back west", 0, 0, 0, 0, 190, "0.0001570042", "-170.0001611660"},
+                    RotateCase{"longitude 180", 0, 0, 0, 0, 180, "0.0001570042", "179.9998487254"},
+                    RotateCase{"longitude -180", 0, 0, 0, 0, -180, "0.0001570042", "-179.9998487254"}));
 
 TEST(Rotate, ZeroYGivesTheLongitudeOfAnInfiniteQuotient) {
   double latitude = 0;

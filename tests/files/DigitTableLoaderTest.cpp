@@ -1,7 +1,6 @@
-#include "files/DigitTableLoader.h"
-
 #include <gtest/gtest.h>
 
+#include "files/DigitTableLoader.h"
 #include "files/FilesHarness.h"
 
 namespace {
@@ -80,7 +79,8 @@ TEST_F(FilesTest, ATableThatCannotBeOpenedRaisesAndLoadsNothing) {
   } cases[] = {
       {"a folder", [](const std::filesystem::path& path) { std::filesystem::create_directory(path); }, EISDIR},
       // Its status cannot be read, so it must not pass for a missing table.
-      {"a link to itself", [](const std::filesystem::path& path) { std::filesystem::create_symlink(path, path); }, ELOOP},
+      {"a link to itself", [](const std::filesystem::path& path) { std::filesystem::create_symlink(path, path); },
+       ELOOP},
   };
   for (const auto& c : cases) {
     std::filesystem::remove(table);

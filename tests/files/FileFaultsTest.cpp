@@ -1,10 +1,9 @@
 // A save that fails, by a disk that fails the writer or by the read past the stored records: the
 // fault is reported by the framework's dispatch, the target stays as it was, and the next save
 // writes every record.
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>

@@ -1,8 +1,7 @@
-#include "files/ParameterFileReader.h"
-
 #include <gtest/gtest.h>
 
 #include "files/FilesHarness.h"
+#include "files/ParameterFileReader.h"
 
 namespace {
 

@@ -1,11 +1,9 @@
-#include "files/SymbolFileWriter.h"
-
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <gtest/gtest.h>
-
 #include "files/FilesHarness.h"
+#include "files/SymbolFileWriter.h"
 
 namespace {
 

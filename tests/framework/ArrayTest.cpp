@@ -1,6 +1,6 @@
-#include "framework/Array.h"
-
 #include <gtest/gtest.h>
+
+#include "framework/Array.h"
 
 namespace {
 

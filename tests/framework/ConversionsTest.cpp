@@ -1,9 +1,9 @@
-#include "framework/Conversions.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+
+#include "framework/Conversions.h"
 
 namespace {
 

@@ -13,10 +13,11 @@ TEST(ExceptionReportTest, AnExceptionThatLeavesAHandlerIsShownWithItsClass) {
   framework::DispatchEvent([] { throw framework::OutOfBoundsException(5001, 5000); });
   framework::DispatchEvent([] { throw std::length_error("line too long"); });
   framework::DispatchEvent([] {});
-  EXPECT_EQ(backend.messages,
-            (std::vector<std::string>{
-                "An exception of class OutOfBoundsException was not handled: index 5001 is outside the bounds 0 to 5000",
-                "An exception of class std::length_error was not handled: line too long"}));
+  EXPECT_EQ(
+      backend.messages,
+      (std::vector<std::string>{
+          "An exception of class OutOfBoundsException was not handled: index 5001 is outside the bounds 0 to 5000",
+          "An exception of class std::length_error was not handled: line too long"}));
 }
 
 }  // namespace

@@ -1,8 +1,5 @@
-#include "framework/LineReader.h"
-
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -10,6 +7,7 @@
 #include <vector>
 
 #include "framework/Exceptions.h"
+#include "framework/LineReader.h"
 #include "framework/TextInputStream.h"
 #include "support/TempFolder.h"
 
@@ -52,11 +50,17 @@ TEST(LineReaderTest, LineEndsAndByteOrderMark) {
       {"byte-order mark dropped", "\xEF\xBB\xBFx,1\n", {"x,1"}},
       {"only a byte-order mark", "\xEF\xBB\xBF", {}},
       {"partial mark is data", "\xEF\xBBz\n", {"\xEF\xBBz"}},
-      {"mark later in the file is data", "a\n\xEF\xBB\xBF" "b", {"a", "\xEF\xBB\xBF" "b"}},
+      {"mark later in the file is data",
+       "a\n\xEF\xBB\xBF"
+       "b",
+       {"a",
+        "\xEF\xBB\xBF"
+        "b"}},
       {"binary bytes pass through", std::string("\0\xFF\x01\n", 4), {std::string("\0\xFF\x01", 3)}},
   };
   for (const auto& c : cases) {
-    for (std::size_t chunk : {1u, 2u, 3u, 64u}) EXPECT_EQ(ReadAll(c.bytes, chunk), c.lines) << c.name << ", chunk " << chunk;
+    for (std::size_t chunk : {1u, 2u, 3u, 64u})
+      EXPECT_EQ(ReadAll(c.bytes, chunk), c.lines) << c.name << ", chunk " << chunk;
   }
 }
 

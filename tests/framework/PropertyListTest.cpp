@@ -13,8 +13,7 @@ using framework::Color;
 using framework::Int32;
 using framework::String;
 
-const framework::PropertySchema kSchema{
-    {"Count", Int32{0}}, {"Flag", false}, {"Tint", Color{}}, {"Words", String()}};
+const framework::PropertySchema kSchema{{"Count", Int32{0}}, {"Flag", false}, {"Tint", Color{}}, {"Words", String()}};
 
 const framework::PropertyEntries kEntries{
     {"Count", std::numeric_limits<Int32>::min()},
@@ -40,13 +39,15 @@ TEST(PropertyListTest, DecodesByTheTypesOfTheSchema) {
 
 TEST(PropertyListTest, RefusesListsThatDoNotDecode) {
   const std::array<std::string_view, 7> broken{
-      std::string_view("Count \x00\x00\x00", 9),          // integer cut short
-      std::string_view("Flag ", 5),                       // Boolean missing
-      std::string_view("Tint \x01\x02", 7),               // colour cut short
-      std::string_view("Words \x00\x00\x00\x05" "abcd", 14),  // text shorter than its count
-      std::string_view("Words \xFF\xFF\xFF\xFF", 10),     // a count beyond any list
-      std::string_view("Count"),                          // no blank after the name
-      std::string_view("Colour \x00\x00\x00", 10),        // a name the class lacks
+      std::string_view("Count \x00\x00\x00", 9),  // integer cut short
+      std::string_view("Flag ", 5),               // Boolean missing
+      std::string_view("Tint \x01\x02", 7),       // colour cut short
+      std::string_view("Words \x00\x00\x00\x05"
+                       "abcd",
+                       14),                            // text shorter than its count
+      std::string_view("Words \xFF\xFF\xFF\xFF", 10),  // a count beyond any list
+      std::string_view("Count"),                       // no blank after the name
+      std::string_view("Colour \x00\x00\x00", 10),     // a name the class lacks
   };
   for (const auto list : broken) {
     EXPECT_THROW(framework::DecodePropertyList(list, kSchema), framework::RuntimeException) << list;
@@ -56,9 +57,9 @@ TEST(PropertyListTest, RefusesListsThatDoNotDecode) {
 TEST(PropertyListTest, SetPropertiesAppliesEveryEntryOrNone) {
   framework::ScriptedBackend backend;
   auto label = std::make_shared<framework::Label>();
-  framework::SetProperties(*label, framework::EncodePropertyList({{"Text", String("Scale")},
-                                                                  {"Left", Int32{14}},
-                                                                  {"TextColor", Color{1, 2, 3}}}));
+  framework::SetProperties(
+      *label,
+      framework::EncodePropertyList({{"Text", String("Scale")}, {"Left", Int32{14}}, {"TextColor", Color{1, 2, 3}}}));
   EXPECT_EQ(label->Text(), "Scale");
   EXPECT_EQ(label->Left(), 14);
   EXPECT_EQ(label->ColorProperty("TextColor"), (Color{1, 2, 3}));

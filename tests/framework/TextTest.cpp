@@ -1,9 +1,9 @@
-#include "framework/Text.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+
+#include "framework/Text.h"
 
 namespace {
 
@@ -18,19 +18,11 @@ TEST(FormatTest, FourDecimalMask) {
     double value;
     const char* text;
   } cases[] = {
-      {-12.5, "-12.5000"},
-      {130.25, "130.2500"},
-      {0.0, "0.0000"},
-      {-0.0, "0.0000"},
-      {-0.00004, "-0.0000"},
-      {0.00005, "0.0001"},  // the double lies just above the tie
-      {0.00015, "0.0001"},  // ... and this one just below
-      {1.00005, "1.0001"},
-      {0.5, "0.5000"},
-      {1e20, "100000000000000000000.0000"},
-      {std::nan(""), "nan"},
-      {-std::nan(""), "nan"},
-      {kInfinity, "inf"},
+      {-12.5, "-12.5000"},   {130.25, "130.2500"},   {0.0, "0.0000"},
+      {-0.0, "0.0000"},      {-0.00004, "-0.0000"},  {0.00005, "0.0001"},  // the double lies just above the tie
+      {0.00015, "0.0001"},                                                 // ... and this one just below
+      {1.00005, "1.0001"},   {0.5, "0.5000"},        {1e20, "100000000000000000000.0000"},
+      {std::nan(""), "nan"}, {-std::nan(""), "nan"}, {kInfinity, "inf"},
       {-kInfinity, "-inf"},
   };
   for (const auto& c : cases) EXPECT_EQ(Format(c.value, "-0.0000"), c.text) << c.value;
@@ -49,9 +41,7 @@ TEST(FormatTest, HugeValuesAreWrittenInFull) {
   EXPECT_EQ(text.substr(text.size() - 5), ".0000");
 }
 
-TEST(FormatTest, RejectsMasksItCannotHonour) {
-  EXPECT_THROW(Format(1.0, "#.##"), framework::RuntimeException);
-}
+TEST(FormatTest, RejectsMasksItCannotHonour) { EXPECT_THROW(Format(1.0, "#.##"), framework::RuntimeException); }
 
 TEST(StrTest, ShortestTextThatReadsBack) {
   EXPECT_EQ(Str(1.0), "1");
@@ -61,8 +51,7 @@ TEST(StrTest, ShortestTextThatReadsBack) {
   EXPECT_EQ(Str(1e20), "1e+20");
   EXPECT_EQ(Str(std::nan("")), "nan");
   EXPECT_EQ(Str(-kInfinity), "-inf");
-  for (double value : {0.1, 1.0 / 3.0, 123456.789, 5e-324, 1.7976931348623157e308})
-    EXPECT_EQ(CDbl(Str(value)), value);
+  for (double value : {0.1, 1.0 / 3.0, 123456.789, 5e-324, 1.7976931348623157e308}) EXPECT_EQ(CDbl(Str(value)), value);
 }
 
 TEST(StrTest, Int32IsPlainDecimal) {

@@ -1,6 +1,6 @@
-#include "state/Module1.h"
-
 #include <gtest/gtest.h>
+
+#include "state/Module1.h"
 
 namespace {
 
@@ -18,7 +18,8 @@ TEST_F(Module1Test, StartsWithFullSizeArraysAndZeroCounts) {
 }
 
 TEST_F(Module1Test, AppendRaisesTheCountFirstAndKeepsItRaisedOnFailure) {
-  for (int k = 1; k <= 500; ++k) Module1::Append(Module1::gSymbolParameters, Module1::total, [&] { return std::to_string(k); });
+  for (int k = 1; k <= 500; ++k)
+    Module1::Append(Module1::gSymbolParameters, Module1::total, [&] { return std::to_string(k); });
   EXPECT_EQ((*Module1::gSymbolParameters)(500), "500");
   EXPECT_EQ((*Module1::gSymbolParameters)(0), "");
 

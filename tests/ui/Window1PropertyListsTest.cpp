@@ -20,7 +20,8 @@ TEST(Window1PropertyListsTest, EachListHasItsLength) {
   EXPECT_EQ(window1_design::WindowPropertyList().size(), 302U);
   const std::array<std::size_t, 10> lengths{310, 340, 332, 320, 354, 350, 353, 356, 357, 350};
   for (std::size_t index = 0; index < lengths.size(); ++index) {
-    EXPECT_EQ(window1_design::ControlPropertyLists()[index].size(), lengths[index]) << window1_design::kControls[index].name;
+    EXPECT_EQ(window1_design::ControlPropertyLists()[index].size(), lengths[index])
+        << window1_design::kControls[index].name;
   }
 }
 

@@ -49,7 +49,8 @@ TEST_F(Window1Test, TheTenControlsStandInCreationOrderWithTheirDesignValues) {
     EXPECT_TRUE(control.BooleanProperty("LockLeft") && control.BooleanProperty("LockTop"));
     EXPECT_FALSE(control.BooleanProperty("LockRight") || control.BooleanProperty("LockBottom"));
     EXPECT_EQ(control.StubFor(framework::PushButton::kActionEvent) != nullptr, row.isButton);
-    for (const auto& [name, value] : expected_window1::ControlEntries(row)) EXPECT_EQ(control.Property(name), value) << name;
+    for (const auto& [name, value] : expected_window1::ControlEntries(row))
+      EXPECT_EQ(control.Property(name), value) << name;
   }
 }
 
@@ -157,9 +158,9 @@ TEST_F(Window1Test, CancelledDialogsReadAndWriteNothing) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1) << "only the parameter file";
   EXPECT_EQ(Module1::ginc, 1);
   EXPECT_TRUE(backend.messages.empty());
-  EXPECT_EQ(backend.dialogsShown, (std::vector<framework::FileDialogKind>{
-                                      framework::FileDialogKind::Open, framework::FileDialogKind::Open,
-                                      framework::FileDialogKind::Save}));
+  EXPECT_EQ(backend.dialogsShown,
+            (std::vector<framework::FileDialogKind>{framework::FileDialogKind::Open, framework::FileDialogKind::Open,
+                                                    framework::FileDialogKind::Save}));
 }
 
 TEST_F(Window1Test, AnExceptionThatLeavesAHandlerIsReportedAndTheWindowStaysUsable) {

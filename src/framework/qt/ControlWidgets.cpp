@@ -6,9 +6,9 @@
 #include <QPushButton>
 
 #include "framework/Events.h"
-#include "framework/Runtime.h"
 #include "framework/Label.h"
 #include "framework/PushButton.h"
+#include "framework/Runtime.h"
 #include "framework/qt/QtText.h"
 
 namespace framework::qt {

@@ -7,7 +7,9 @@
 
 namespace framework::qt {
 
-inline QString ToQString(const String& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+inline QString ToQString(const String& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // A button's caption shows every "&" as it stands; Qt would take it for a mnemonic marker.
 inline QString CaptionText(const String& caption) { return ToQString(caption).replace('&', "&&"); }

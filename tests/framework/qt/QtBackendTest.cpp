@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <QApplication>
 #include <QFileDialog>
@@ -12,7 +13,6 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
-#include <qpa/qwindowsysteminterface.h>
 #include <thread>
 
 #include "framework/Events.h"
