@@ -43,3 +43,12 @@ run_tests() {
   quietly "$dir/ctest.log" ctest --test-dir "$dir" --output-on-failure -j "$(nproc)" -LE bench
   echo "$dir: $(grep -E 'tests passed' "$dir/ctest.log")"
 }
+
+# check_format: every C++ source keeps to .clang-format.
+check_format() {
+  local sources
+  mapfile -t sources < <(git ls-files '*.cpp' '*.h')
+  mkdir -p build
+  quietly build/format.log clang-format --dry-run --Werror "${sources[@]}"
+  echo "format: ${#sources[@]} sources keep to .clang-format"
+}
