@@ -1,14 +1,16 @@
 #include "framework/Runtime.h"
 
-#include <cxxabi.h>
-#include <time.h>
-
-#include <cstdint>
-#include <cstdlib>
+#include <chrono>
 #include <iostream>
-#include <memory>
 #include <thread>
 #include <typeinfo>
+
+#if __has_include(<cxxabi.h>)
+#include <cxxabi.h>
+
+#include <cstdlib>
+#include <memory>
+#endif
 
 #include "framework/Exceptions.h"
 
@@ -17,23 +19,20 @@ namespace {
 
 Backend* installedBackend = nullptr;
 std::thread::id mainThread = std::this_thread::get_id();
-// The coarse clock costs a few nanoseconds a read, and its millisecond steps are fine enough
-// for a 50 ms interval; loops call it once per pass.
-std::int64_t CoarseMilliseconds() {
-  timespec now{};
-  ::clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
-  return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1'000'000;
-}
+// At the clock's epoch, so that the first pass of a loop yields.
+std::chrono::steady_clock::time_point lastYield{};
+constexpr std::chrono::milliseconds kYieldInterval{50};
 
-std::int64_t lastYield = 0;
-constexpr std::int64_t kYieldIntervalMilliseconds = 50;
-
-// The C++ class of an exception that is not the framework's, such as std::bad_alloc.
+// The C++ class of an exception that is not the framework's, such as std::bad_alloc. Where the
+// compiler offers no demangler, its own name for the type.
 String CppClassName(const std::exception& error) {
+#if __has_include(<cxxabi.h>)
   int status = 0;
   const std::unique_ptr<char, void (*)(void*)> name(
       abi::__cxa_demangle(typeid(error).name(), nullptr, nullptr, &status), std::free);
-  return status == 0 && name ? String(name.get()) : String(typeid(error).name());
+  if (status == 0 && name) return String(name.get());
+#endif
+  return String(typeid(error).name());
 }
 
 }  // namespace
@@ -70,8 +69,8 @@ void ReportException(const std::exception& error) {
 }
 
 void LoopYield() {
-  const std::int64_t now = CoarseMilliseconds();
-  if (now - lastYield < kYieldIntervalMilliseconds) return;
+  const auto now = std::chrono::steady_clock::now();
+  if (now - lastYield < kYieldInterval) return;
   lastYield = now;
   if (installedBackend != nullptr) installedBackend->ProcessPendingWork();
 }
