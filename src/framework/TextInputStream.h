@@ -4,6 +4,7 @@
 
 #include "framework/FolderItem.h"
 #include "framework/LineReader.h"
+#include "framework/ReadableFile.h"
 
 namespace framework {
 
@@ -12,7 +13,6 @@ class TextInputStream {
  public:
   // Raises NilObjectException for a Nil file and IOException when it cannot be opened for reading.
   static std::shared_ptr<TextInputStream> Open(const std::shared_ptr<FolderItem>& file);
-  ~TextInputStream();
   TextInputStream(const TextInputStream&) = delete;
   TextInputStream& operator=(const TextInputStream&) = delete;
 
@@ -22,10 +22,9 @@ class TextInputStream {
   String ReadLine() { return reader_.ReadLine(); }
 
  private:
-  TextInputStream(int descriptor, std::filesystem::path path);
+  explicit TextInputStream(const std::filesystem::path& path);
 
-  int descriptor_;
-  std::filesystem::path path_;
+  ReadableFile file_;
   LineReader reader_;
 };
 
