@@ -2,17 +2,14 @@
 
 #include <system_error>
 
+#include "framework/Exceptions.h"
+
 namespace framework {
 namespace {
 
-std::filesystem::path ExecutableFolder() {
-  std::error_code error;
-  const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::filesystem::current_path(error) : executable.parent_path();
-}
-
+// Empty until the backend or a test names it.
 std::filesystem::path& ProgramFolderSetting() {
-  static std::filesystem::path folder = ExecutableFolder();
+  static std::filesystem::path folder;
   return folder;
 }
 
@@ -27,7 +24,10 @@ bool FolderItem::Exists() const {
 
 std::shared_ptr<FolderItem> GetFolderItem(const String& name, Int32 /*pathType*/) {
   if (name.empty()) return nullptr;
-  return std::make_shared<FolderItem>(ProgramFolderSetting() / std::filesystem::path(name));
+  // The working folder would do silently, and differently wherever the program was started from.
+  const std::filesystem::path& folder = ProgramFolderSetting();
+  if (folder.empty()) throw NilObjectException("the program's folder is not known");
+  return std::make_shared<FolderItem>(folder / std::filesystem::path(name));
 }
 
 void SetProgramFolder(std::filesystem::path folder) { ProgramFolderSetting() = std::move(folder); }

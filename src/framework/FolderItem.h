@@ -21,10 +21,13 @@ class FolderItem {
   Int32 lastErrorCode_ = 0;
 };
 
-// Bare names and relative paths resolve against the program folder: the folder that holds
-// the executable unless SetProgramFolder says otherwise. An empty name gives Nil.
+// Bare names and relative paths resolve against the program folder, which the backend sets to
+// the folder that holds the executable. An empty name gives Nil; any other raises
+// NilObjectException while no program folder is set.
 std::shared_ptr<FolderItem> GetFolderItem(const String& name, Int32 pathType);
+// An empty path forgets the program folder.
 void SetProgramFolder(std::filesystem::path folder);
+// Empty while none is set.
 std::filesystem::path ProgramFolder();
 
 }  // namespace framework

@@ -17,15 +17,19 @@ namespace {
 struct Window1Test : testing::Test {
   framework::ScriptedBackend backend;
   std::shared_ptr<Window1> window;
+  // A build looks for its digit table here and finds none.
+  TempFolder programFolder;
 
   void SetUp() override {
     framework::RuntimeInit();
     Module1::Initialize();
+    framework::SetProgramFolder(programFolder.Path());
     window = Window1::ImplicitInstance();
   }
   void TearDown() override {
     window.reset();
     MainMenuBar::ReleaseImplicitInstance();
+    framework::SetProgramFolder({});
     Module1::Finalize();
     framework::RuntimeExit();
   }

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QFileDialog>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -120,6 +119,8 @@ QtBackend::QtBackend(int& argc, char** argv) : presentation_(std::make_unique<Pr
   if (QApplication::instance() == nullptr) presentation_->ownedApplication = std::make_unique<QApplication>(argc, argv);
   // Only the framework's quit ends the program, closing the window included.
   QApplication::setQuitOnLastWindowClosed(false);
+  // The toolkit knows the executable's folder on every platform, which the standard library does not.
+  SetProgramFolder(qt::ToPath(QCoreApplication::applicationDirPath()));
   SetBackend(this);
 }
 
@@ -173,7 +174,7 @@ std::shared_ptr<FolderItem> QtBackend::ShowFileDialog(FileDialogKind kind) {
   const QString chosen = kind == FileDialogKind::Open ? QFileDialog::getOpenFileName(presentation_->DialogParent())
                                                       : QFileDialog::getSaveFileName(presentation_->DialogParent());
   if (chosen.isEmpty()) return nullptr;
-  return std::make_shared<FolderItem>(QFile::encodeName(chosen).toStdString());
+  return std::make_shared<FolderItem>(qt::ToPath(chosen));
 }
 
 void QtBackend::RunEventLoop() { QApplication::exec(); }
