@@ -1,10 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
 
 #include "app/QtProgramHarness.h"
 #include "framework/FolderItem.h"
@@ -18,30 +14,6 @@ class EndToEndTest : public QtProgramTest {
   void SetUp() override {
     QtProgramTest::SetUp();
     framework::SetProgramFolder(kFixtures);
-  }
-
-  static void Press(QMainWindow& window, const char* caption) {
-    QPushButton* button = WidgetWithText<QPushButton>(window, caption);
-    ASSERT_NE(button, nullptr) << caption;
-    QTest::mouseClick(button, Qt::LeftButton);
-  }
-
-  // Presses the button whose handler opens a file dialog; empty answers cancel it.
-  static void PressAndAnswer(QMainWindow& window, const char* caption, const std::filesystem::path& answer) {
-    WhenModal([answer](QWidget& modal) {
-      auto* dialog = qobject_cast<QFileDialog*>(&modal);
-      ASSERT_NE(dialog, nullptr);
-      if (answer.empty()) {
-        dialog->reject();
-        return;
-      }
-      // Typed as a person types it: the dialog resolves a selected path only once it has listed the folder.
-      auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-      ASSERT_NE(name, nullptr);
-      name->setText(QString::fromStdString(answer.string()));
-      QMetaObject::invokeMethod(dialog, "accept");
-    });
-    Press(window, caption);
   }
 
   // Presses "2. Build Symbols" and closes its message box, keeping its text.

@@ -1,20 +1,23 @@
-// The program's own main, compiled into this test as ProgramMain, run in a child process with
-// toolkit options on its command line.
+// The program's own main, compiled into this test as ProgramMain, run in a child process: with
+// toolkit options on its command line, and from another working folder.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "support/QtPerson.h"
+#include "support/TempFolder.h"
 
 int ProgramMain(int argc, char** argv);
 
@@ -41,7 +44,8 @@ void LookAtTheWindowThenQuit() {
   });
 }
 
-[[noreturn]] void RunMainWith(const std::vector<std::string>& options) {
+// The person runs once the toolkit has started, inside main's QApplication.
+int RunMain(const std::vector<std::string>& options, QtStartUpFunction person) {
   // Ends a child that never quits, so that a fault fails the test instead of hanging it.
   ::alarm(20);
   ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -50,8 +54,44 @@ void LookAtTheWindowThenQuit() {
   std::vector<char*> arguments;
   for (std::string& word : words) arguments.push_back(word.data());
   arguments.push_back(nullptr);
-  qAddPreRoutine(LookAtTheWindowThenQuit);
-  std::exit(ProgramMain(static_cast<int>(words.size()), arguments.data()));
+  qAddPreRoutine(person);
+  return ProgramMain(static_cast<int>(words.size()), arguments.data());
+}
+
+[[noreturn]] void RunMainWith(const std::vector<std::string>& options) {
+  std::exit(RunMain(options, LookAtTheWindowThenQuit));
+}
+
+// In a working folder that holds the parameter file and no digit table.
+void OpenBuildSaveThenQuit() {
+  QTimer::singleShot(0, [] {
+    QMainWindow* window = TheWindow();
+    Expect(window != nullptr, "the window is shown");
+    const std::filesystem::path here = std::filesystem::current_path();
+    PressAndAnswer(*window, "1. Open Symbol Parameter File", here / "parameters.txt");
+    WhenModal([](QWidget& box) {
+      if (auto* dialog = qobject_cast<QDialog*>(&box)) dialog->accept();
+    });
+    Press(*window, "2. Build Symbols");
+    PressAndAnswer(*window, "3. Save Kestrovan Symbol File (.dat)", here / "symbols.dat");
+    Press(*window, "4. Quit");
+  });
+}
+
+// The saved file is checked in the child, whose temporary folder is its own.
+[[noreturn]] void RunMainFromAnotherFolder() {
+  int exitCode = 1;
+  std::string saved;
+  {
+    const TempFolder folder;
+    folder.Write("parameters.txt", "Symbol parameters\n7,n,512,30,20,URN,2,0\n");
+    std::filesystem::current_path(folder.Path());
+    exitCode = RunMain({}, OpenBuildSaveThenQuit);
+    saved = ReadBytes(folder.Path() / "symbols.dat");
+  }
+  // Only a drawn stroke ends in pen code 2; a label without its digits leaves the header and end records.
+  Expect(saved.find(" 2\n") != std::string::npos, "the saved file holds the digit's strokes:\n" + saved);
+  std::exit(exitCode);
 }
 
 TEST(MainTest, ToolkitOptionsOnTheCommandLineChangeNothingAndTheProgramQuitsNormally) {
@@ -71,6 +111,11 @@ TEST(MainTest, ToolkitOptionsOnTheCommandLineChangeNothingAndTheProgramQuitsNorm
   for (const auto& c : cases) {
     EXPECT_EXIT(RunMainWith(c.options), testing::ExitedWithCode(0), "") << c.name;
   }
+}
+
+TEST(MainTest, AProgramStartedFromAnotherWorkingFolderFindsItsDigitTableBesideItsExecutable) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(RunMainFromAnotherFolder(), testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

@@ -3,12 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
+#include <filesystem>
 #include <functional>
 
 // What a person does to the real window in tests: act on the modal widget once the code under
-// test opens one, and find widgets by their text.
+// test opens one, find widgets by their text, press buttons and answer file dialogs.
 
 inline void WhenModal(std::function<void(QWidget&)> person) {
   // Held by the application, so that a poll whose modal never came goes with it.
@@ -53,4 +58,28 @@ Widget* WidgetWithText(const QMainWindow& window, const QString& text) {
     if (widget->text() == text) return widget;
   }
   return nullptr;
+}
+
+inline void Press(QMainWindow& window, const char* caption) {
+  QPushButton* button = WidgetWithText<QPushButton>(window, caption);
+  ASSERT_NE(button, nullptr) << caption;
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Presses the button whose handler opens a file dialog; empty answers cancel it.
+inline void PressAndAnswer(QMainWindow& window, const char* caption, const std::filesystem::path& answer) {
+  WhenModal([answer](QWidget& modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(&modal);
+    ASSERT_NE(dialog, nullptr);
+    if (answer.empty()) {
+      dialog->reject();
+      return;
+    }
+    // Typed as a person types it: the dialog resolves a selected path only once it has listed the folder.
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(name, nullptr);
+    name->setText(QString::fromStdString(answer.string()));
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  Press(window, caption);
 }
