@@ -1,0 +1,2 @@
+// Built only by the layering test, which passes when this include is not found.
+#include <QString>
