@@ -11,6 +11,7 @@
 #include <QWindow>
 #include <cstdlib>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -41,7 +42,20 @@ void LookAtTheWindowThenQuit() {
   });
 }
 
-[[noreturn]] void RunMainWith(const std::vector<std::string>& options) {
+// Stands for any failure while the window is first shown: an exception out of start-up.
+class FailingShow : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && qobject_cast<QMainWindow*>(watched) != nullptr)
+      throw std::runtime_error("the window cannot be shown");
+    return false;
+  }
+};
+
+void FailTheFirstShow() { qApp->installEventFilter(new FailingShow(qApp)); }
+
+[[noreturn]] void RunMainWith(const std::vector<std::string>& options, void (*preRoutine)() = LookAtTheWindowThenQuit) {
   // Ends a child that never quits, so that a fault fails the test instead of hanging it.
   ::alarm(20);
   ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -50,7 +64,7 @@ void LookAtTheWindowThenQuit() {
   std::vector<char*> arguments;
   for (std::string& word : words) arguments.push_back(word.data());
   arguments.push_back(nullptr);
-  qAddPreRoutine(LookAtTheWindowThenQuit);
+  qAddPreRoutine(preRoutine);
   std::exit(ProgramMain(static_cast<int>(words.size()), arguments.data()));
 }
 
@@ -71,6 +85,12 @@ TEST(MainTest, ToolkitOptionsOnTheCommandLineChangeNothingAndTheProgramQuitsNorm
   for (const auto& c : cases) {
     EXPECT_EXIT(RunMainWith(c.options), testing::ExitedWithCode(0), "") << c.name;
   }
+}
+
+TEST(MainTest, AFailedStartUpExitsWithOne) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(RunMainWith({}, FailTheFirstShow), testing::ExitedWithCode(1),
+              "An exception of class std::runtime_error was not handled: the window cannot be shown");
 }
 
 }  // namespace
