@@ -1,6 +1,12 @@
 # Steps shared by scripts/test and scripts/fuzz, sourced by them. Each step keeps its output in a
 # log beside its build and prints it only when the step fails.
 
+# What the tests, the benchmarks and the clang build need beyond the program's own packages.
+test_packages=(qt6-base-private-dev libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev)
+
+# The GCC builds of the test command.
+gcc_build=build-test
+gcc_release_build=build-release
 # The clang build: the sanitizers throughout, and the fuzzing targets built for libFuzzer.
 clang_build=build-fuzz
 clang_options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14
@@ -34,13 +40,13 @@ build() {
   shift
   local targets=()
   [ $# -gt 0 ] && targets=(--target "$@")
-  quietly "$dir/build.log" cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
+  quietly "$dir/build.log" cmake --build "$dir" -j "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}" "${targets[@]}"
 }
 
 # run_tests DIR: runs every test but the benchmarks and prints ctest's summary line.
 run_tests() {
   local dir=$1
-  quietly "$dir/ctest.log" ctest --test-dir "$dir" --output-on-failure -j "$(nproc)" -LE bench
+  quietly "$dir/ctest.log" ctest --test-dir "$dir" --output-on-failure -j "${CTEST_PARALLEL_LEVEL:-$(nproc)}" -LE bench
   echo "$dir: $(grep -E 'tests passed' "$dir/ctest.log")"
 }
 
@@ -48,7 +54,7 @@ run_tests() {
 check_format() {
   local sources
   mapfile -t sources < <(git ls-files '*.cpp' '*.h')
-  mkdir -p build
-  quietly build/format.log clang-format --dry-run --Werror "${sources[@]}"
+  mkdir -p "$gcc_build"
+  quietly "$gcc_build/format.log" clang-format --dry-run --Werror "${sources[@]}"
   echo "format: ${#sources[@]} sources keep to .clang-format"
 }

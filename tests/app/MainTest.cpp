@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,19 @@ void LookAtTheWindowThenQuit() {
     QTest::mouseClick(WidgetWithText<QPushButton>(*window, "4. Quit"), Qt::LeftButton);
   });
 }
+
+// Stands for any failure while the window is first shown: an exception out of start-up.
+class FailingShow : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && qobject_cast<QMainWindow*>(watched) != nullptr)
+      throw std::runtime_error("the window cannot be shown");
+    return false;
+  }
+};
+
+void FailTheFirstShow() { qApp->installEventFilter(new FailingShow(qApp)); }
 
 // The person runs once the toolkit has started, inside main's QApplication.
 int RunMain(const std::vector<std::string>& options, QtStartUpFunction person) {
@@ -116,6 +130,12 @@ TEST(MainTest, ToolkitOptionsOnTheCommandLineChangeNothingAndTheProgramQuitsNorm
 TEST(MainTest, AProgramStartedFromAnotherWorkingFolderFindsItsDigitTableBesideItsExecutable) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(RunMainFromAnotherFolder(), testing::ExitedWithCode(0), "");
+}
+
+TEST(MainTest, AFailedStartUpExitsWithOne) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(std::exit(RunMain({}, FailTheFirstShow)), testing::ExitedWithCode(1),
+              "An exception of class std::runtime_error was not handled: the window cannot be shown");
 }
 
 }  // namespace

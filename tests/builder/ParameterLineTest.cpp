@@ -29,6 +29,9 @@ TEST(ParameterLineTest, DigitSplit) {
       {"105", false, {1, 0, 5}, 5},
       {"100", false, {1, 0, 0}, 0},
       {"7", false, {7}, 7},
+      // A number equal to a place's threshold has no digit in that place.
+      {"9", false, {9}, 9},
+      {"999", false, {9, 9, 9}, 9},
       {"123456", false, {12, 3, 4, 5, 6}, 6},
       {"99999", false, {9, 9, 9, 9, 9}, 9},
       {"0", false, {0}, 0},
