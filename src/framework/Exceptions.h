@@ -17,9 +17,15 @@ class RuntimeException : public std::exception {
   // Names the line of the input being worked on, at the end of what(). The first line named
   // stays: the innermost is the most precise.
   void NameInputLine(std::string_view input, Int32 line);
+  // The sentence that leads the report to a person: what stopped, where, and what to do, worded
+  // by the layer that knew what it was reading. The first one given stays, as the line named
+  // does; an empty one gives none.
+  void Explain(String sentence);
+  const String& Explanation() const { return explanation_; }
 
  private:
   String message_;
+  String explanation_;
   bool lineNamed_ = false;
 };
 
@@ -43,12 +49,16 @@ class NilObjectException : public RuntimeException {
 
 class IOException : public RuntimeException {
  public:
-  IOException(Int32 errorNumber, String message);
+  // The reason is the system's text for the error number unless the raiser gives its own.
+  IOException(Int32 errorNumber, String message, String reason = {});
   String ClassName() const override;
   Int32 ErrorNumber() const { return errorNumber_; }
+  // Why the file could not be used, as the system says it, for a report to a person.
+  const String& Reason() const { return reason_; }
 
  private:
   Int32 errorNumber_;
+  String reason_;
 };
 
 class IllegalCastException : public RuntimeException {

@@ -1,5 +1,5 @@
-// Faults in the middle of a run, through the buttons of the main window: each is reported when
-// it leaves its handler, nothing stored is lost, and the window stays usable.
+// Faults in the middle of a run, through the buttons of the main window: each is reported in a
+// warning when it leaves its handler, nothing stored is lost, and the window stays usable.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -28,6 +28,17 @@ const std::string kOutOfBounds = "An exception of class OutOfBoundsException was
 const std::string kIOException = "An exception of class IOException was not handled: ";
 const std::string kSavedBefore = "the symbols saved before\n";
 
+// A box as a person saw it.
+struct Box {
+  enum class Kind { None, Plain, Warning };
+  Kind kind = Kind::None;
+  std::string text;     // of a warning, the sentence that leads it
+  std::string details;  // the technical line
+};
+
+// What the box says of the fault: the technical line of a warning, the text of a plain box.
+std::string Technical(const Box& box) { return box.kind == Box::Kind::Warning ? box.details : box.text; }
+
 std::string Repeated(const std::string& line, int count) {
   std::string text;
   for (int k = 0; k < count; ++k) text += line;
@@ -51,14 +62,16 @@ class ProgramFaultsTest : public testing::Test {
     framework::RuntimeExit();
   }
 
-  // Each press gives the message it showed, or nothing.
-  std::string Open(const std::string& bytes) {
-    backend.AnswerNextDialog(std::make_shared<framework::FolderItem>(folder.Write("parameters.txt", bytes)));
+  // Each press gives the box it showed, or none.
+  Box Open(const std::string& bytes) { return OpenPath(folder.Write("parameters.txt", bytes)); }
+  Box OpenPath(const fs::path& file) {
+    backend.AnswerNextDialog(std::make_shared<framework::FolderItem>(file));
     return Pressed(*window->PushButton1());
   }
-  std::string Build() { return Pressed(*window->PushButton13()); }
-  std::string Save() {
-    backend.AnswerNextDialog(std::make_shared<framework::FolderItem>(SymbolFile()));
+  Box Build() { return Pressed(*window->PushButton13()); }
+  Box Save() { return SaveTo(SymbolFile()); }
+  Box SaveTo(const fs::path& file) {
+    backend.AnswerNextDialog(std::make_shared<framework::FolderItem>(file));
     return Pressed(*window->PushButton10());
   }
 
@@ -77,11 +90,16 @@ class ProgramFaultsTest : public testing::Test {
   std::shared_ptr<Window1> window;
 
  private:
-  std::string Pressed(framework::PushButton& button) {
-    const std::size_t before = backend.messages.size();
+  Box Pressed(framework::PushButton& button) {
+    const std::size_t messagesBefore = backend.messages.size();
+    const std::size_t reportsBefore = backend.reports.size();
     backend.Press(button);
-    EXPECT_LE(backend.messages.size(), before + 1) << "one press, one message at most";
-    return backend.messages.size() == before ? std::string() : backend.messages.back();
+    const std::size_t messages = backend.messages.size() - messagesBefore;
+    const std::size_t reports = backend.reports.size() - reportsBefore;
+    EXPECT_LE(messages + reports, 1U) << "one press, one box at most";
+    if (reports != 0) return {Box::Kind::Warning, backend.reports.back().sentence, backend.reports.back().details};
+    if (messages != 0) return {Box::Kind::Plain, backend.messages.back(), {}};
+    return {};
   }
 
   fs::path programFolder_;
@@ -130,15 +148,20 @@ TEST_F(ProgramFaultsTest, AFaultIsReportedWhereItHappensAndEverythingStoredBefor
     folder.Write(files::kDigitTableName, kDigitTable);
     folder.Write("symbols.dat", kSavedBefore);
 
-    std::vector<std::string> messages{Open(c.parameterFile), Build()};
+    std::vector<Box> boxes{Open(c.parameterFile), Build()};
     if (c.fault) c.fault(DigitTable());
-    messages.push_back(Build());
-    messages.push_back(Save());
-    for (std::size_t k = 0; k < c.messages.size(); ++k)
-      EXPECT_TRUE(messages[k].starts_with(c.messages[k])) << messages[k];
+    boxes.push_back(Build());
+    boxes.push_back(Save());
+    for (std::size_t k = 0; k < c.messages.size(); ++k) {
+      EXPECT_TRUE(Technical(boxes[k]).starts_with(c.messages[k])) << Technical(boxes[k]);
+      const bool closing = c.messages[k].starts_with(kDone);
+      EXPECT_EQ(boxes[k].kind, c.messages[k].empty() ? Box::Kind::None
+                               : closing             ? Box::Kind::Plain
+                                                     : Box::Kind::Warning);
+    }
     EXPECT_EQ(Module1::ginc, c.ginc);
     // A save that fails leaves the file saved before.
-    const bool saveFailed = !messages[3].empty();
+    const bool saveFailed = boxes[3].kind != Box::Kind::None;
     EXPECT_EQ(ReadBytes(SymbolFile()), saveFailed ? kSavedBefore : StoredRecords())
         << "the save wrote every stored record, unchanged";
     if (c.ginc > Module1::kOutputRecordBound) {
@@ -148,15 +171,16 @@ TEST_F(ProgramFaultsTest, AFaultIsReportedWhereItHappensAndEverythingStoredBefor
     fs::remove_all(DigitTable());
     folder.Write(files::kDigitTableName, kDigitTable);
     const framework::Int32 before = Module1::ginc;
-    EXPECT_EQ(Open(kHeading + "5,again,512,10,20,dot,2,0\n"), "");
-    const std::string build = Build();
+    EXPECT_EQ(Open(kHeading + "5,again,512,10,20,dot,2,0\n").kind, Box::Kind::None);
+    const Box build = Build();
     if (before < Module1::kOutputRecordBound) {
-      EXPECT_EQ(build, kDone + "1");
+      EXPECT_EQ(build.text, kDone + "1");
+      EXPECT_EQ(build.kind, Box::Kind::Plain);
       EXPECT_EQ(Module1::ginc, before + 4);
     } else {
-      EXPECT_TRUE(build.starts_with(kOutOfBounds)) << "a full array fails every later append";
+      EXPECT_TRUE(build.details.starts_with(kOutOfBounds)) << "a full array fails every later append";
     }
-    const bool saved = Save().empty();
+    const bool saved = Save().kind == Box::Kind::None;
     EXPECT_EQ(saved, Module1::ginc <= Module1::kOutputRecordBound);
     EXPECT_EQ(ReadBytes(SymbolFile()), saved ? StoredRecords() : kSavedBefore);
   }

@@ -57,11 +57,12 @@ class FileFaultsTest : public FilesTest {
     framework::DispatchEvent([&] { files::SaveSymbolFile(Item(name)); });
   }
 
-  // The report of the last exception, or nothing when the press showed no message.
-  std::string TakeReport() {
-    if (backend.messages.size() == reportsSeen_) return {};
-    reportsSeen_ = backend.messages.size();
-    return backend.messages.back();
+  // The report of the last exception, or an empty one when the press showed none.
+  framework::ScriptedBackend::Report TakeReport() {
+    EXPECT_TRUE(backend.messages.empty());
+    if (backend.reports.size() == reportsSeen_) return {};
+    reportsSeen_ = backend.reports.size();
+    return backend.reports.back();
   }
 
   // Records of a little more than 100 bytes each, as a build appends them; past the array's
@@ -95,7 +96,7 @@ TEST_F(FileFaultsTest, ASaveThatFailsLeavesTheTargetAsItWas) {
     const char* name;
     int records;
     rlim_t fileSizeLimit;  // 0: none
-    const char* report;    // its start
+    const char* details;   // its start
   } cases[] = {
       {"the read past the stored records", Module1::kOutputRecordBound + 1, 0,
        "An exception of class OutOfBoundsException was not handled: index 5001 is outside the bounds 0 to 5000"},
@@ -117,8 +118,9 @@ TEST_F(FileFaultsTest, ASaveThatFailsLeavesTheTargetAsItWas) {
         if (c.fileSizeLimit != 0) limit.emplace(c.fileSizeLimit);
         PressSave("symbols.dat");
       }
-      EXPECT_TRUE(TakeReport().starts_with(c.report));
-      EXPECT_EQ(TakeReport(), "") << "one fault, one report";
+      const auto report = TakeReport();
+      EXPECT_TRUE(report.details.starts_with(c.details)) << report.details;
+      EXPECT_EQ(TakeReport().details, "") << "one fault, one report";
       EXPECT_EQ(FolderContents(folder.Path()), before) << "a new path stays absent, no temporary file stays behind";
       if (existing) {
         EXPECT_EQ(ReadBytes(folder.Path() / "symbols.dat"), kOldSymbolFile);
@@ -127,7 +129,7 @@ TEST_F(FileFaultsTest, ASaveThatFailsLeavesTheTargetAsItWas) {
       // An overrun array fails every later save too; only a disk fault can be lifted.
       if (Module1::ginc > Module1::kOutputRecordBound) continue;
       PressSave("symbols.dat");
-      EXPECT_EQ(TakeReport(), "");
+      EXPECT_EQ(TakeReport().details, "");
       EXPECT_EQ(ReadBytes(folder.Path() / "symbols.dat"), RecordsUpTo(c.records));
     }
   }
