@@ -73,14 +73,16 @@ class ThreadAccessingUIException : public RuntimeException {
   String ClassName() const override;
 };
 
-// Runs the body; a RuntimeException that leaves it names that line of that input and goes on
-// with its class unchanged.
-template <typename Body>
-decltype(auto) AtInputLine(std::string_view input, Int32 line, Body&& body) {
+// Runs the body; a RuntimeException that leaves it names that line of that input, takes the
+// sentence explain() makes of the state the body left unless an inner layer explained it, and goes
+// on with its class unchanged.
+template <typename Body, typename Explain>
+decltype(auto) AtInputLine(std::string_view input, Int32 line, Body&& body, Explain&& explain) {
   try {
     return std::forward<Body>(body)();
   } catch (RuntimeException& error) {
     error.NameInputLine(input, line);
+    if (error.Explanation().empty()) error.Explain(std::forward<Explain>(explain)());
     throw;
   }
 }

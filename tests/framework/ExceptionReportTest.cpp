@@ -57,4 +57,28 @@ TEST(ExceptionReportTest, AnExceptionThatLeavesAHandlerIsAWarningLedByItsSentenc
   }
 }
 
+TEST(ExceptionReportTest, TheInnermostLineAndSentenceStayAndAnOuterLayerSpeaksOnlyWhereNoInnerOneDid) {
+  const struct {
+    std::string inner;
+    std::string kept;
+  } cases[] = {{"Digit line 3 is short.", "Digit line 3 is short."}, {"", "The records are full."}};
+  for (const auto& c : cases) {
+    int outerAsked = 0;
+    try {
+      framework::AtInputLine(
+          "parameter", 15,
+          [&] {
+            framework::AtInputLine(
+                "digit table", 3, [] { throw framework::OutOfBoundsException(2, 1); }, [&] { return c.inner; });
+          },
+          [&] { return ++outerAsked, std::string("The records are full."); });
+      ADD_FAILURE() << "nothing was raised";
+    } catch (const framework::OutOfBoundsException& error) {
+      EXPECT_EQ(error.Explanation(), c.kept);
+      EXPECT_EQ(outerAsked, c.inner.empty() ? 1 : 0);
+      EXPECT_STREQ(error.what(), "index 2 is outside the bounds 0 to 1 (digit table line 3)");
+    }
+  }
+}
+
 }  // namespace
