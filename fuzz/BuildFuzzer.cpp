@@ -1,6 +1,7 @@
 // A whole run over an arbitrary parameter file and an arbitrary digit table: open, one or two
 // builds and a save, through the program's own reader, loader, build action and writer.
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -84,6 +85,24 @@ Scenario Decode(const std::uint8_t* data, std::size_t size) {
   return scenario;
 }
 
+// Every fault of a run tells a person what stopped, in a sentence that names the line its
+// details end with, as " (<input> line N)".
+void RequireExplained(const framework::RuntimeException& error) {
+  std::string sentence = error.Explanation();
+  Require(!sentence.empty(), "a fault has no sentence for the person");
+  const std::string_view what = error.what();
+  if (!what.ends_with(")")) return;
+  const std::size_t number = what.rfind(' ') + 1;
+  const std::string named = "line " + std::string(what.substr(number, what.size() - 1 - number));
+  std::transform(sentence.begin(), sentence.end(), sentence.begin(),
+                 [](unsigned char letter) { return static_cast<char>(std::tolower(letter)); });
+  for (auto at = sentence.find(named); at != std::string::npos; at = sentence.find(named, at + 1)) {
+    const std::size_t after = at + named.size();
+    if (after == sentence.size() || std::isdigit(static_cast<unsigned char>(sentence[after])) == 0) return;
+  }
+  Fail("the sentence does not name the " + named + " of its details: " + sentence);
+}
+
 // Every exception must be the framework's; anything else ends the run.
 template <typename Action>
 std::optional<ExpectedFailure> Press(Action&& action) {
@@ -91,8 +110,10 @@ std::optional<ExpectedFailure> Press(Action&& action) {
     action();
     return std::nullopt;
   } catch (const framework::OutOfBoundsException& error) {
+    RequireExplained(error);
     return ExpectedFailure{error.ClassName(), error.Index(), error.UpperBound()};
   } catch (const framework::RuntimeException& error) {
+    RequireExplained(error);
     return ExpectedFailure{error.ClassName(), 0, 0};
   } catch (const std::exception& error) {
     Fail(std::string("an exception that is not the framework's: ") + error.what());

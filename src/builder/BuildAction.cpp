@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "builder/BuildFaults.h"
 #include "builder/KindGenerators.h"
 #include "builder/ParameterLine.h"
 #include "framework/Exceptions.h"
@@ -62,7 +63,9 @@ void RunBuild(BuildHost& host) {
   for (Int32 index = 2; index <= Module1::total; ++index) {
     framework::LoopYield();
     // The index is the line's number in the parameter file, whose first line is never built.
-    if (framework::AtInputLine("parameter", index, [&] { return BuildParameterLine(host, context, index); }))
+    if (framework::AtInputLine(
+            "parameter", index, [&] { return BuildParameterLine(host, context, index); },
+            [&] { return ParameterLineFault(context, index); }))
       symbolsWritten += 1;
   }
   host.BuildDone(symbolsWritten);

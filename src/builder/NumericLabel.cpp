@@ -1,3 +1,4 @@
+#include "builder/BuildFaults.h"
 #include "builder/DigitTableLine.h"
 #include "builder/KindGenerators.h"
 #include "builder/Rotate.h"
@@ -36,7 +37,9 @@ void GenerateNumericLabel(BuildContext& context, const SymbolLine& line) {
     // No index by digit: every position reads every line, in table order.
     for (Int32 j = 1; j <= Module1::gNumTotal; ++j) {
       framework::LoopYield();
-      const GlyphPoint glyph = framework::AtInputLine("digit table", j, [&] { return ReadDigitTableLine(table(j)); });
+      const GlyphPoint glyph = framework::AtInputLine(
+          "digit table", j, [&] { return ReadDigitTableLine(table(j)); },
+          [&] { return DigitTableLineFault(table, j); });
       context.glyphNorthSouth = glyph.northSouth;
       context.glyphEastWest = glyph.eastWest + (line.digitAdvance * framework::ToDouble(position));
       if (framework::StringEquals(glyph.digitKey, digitText))

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "framework/Types.h"
+#include "state/Module1.h"
 
 namespace files {
 
-inline constexpr const char* kDigitTableName = "Numbers0_9v3.csv";
+using Module1::kDigitTableName;
 
 // Reads the digit table afresh into gNumbers, counting in gNumTotal from 0. A missing table
-// loads nothing; an open or read error, or a 501st line, raises with the lines before it kept.
+// loads nothing; an open or read error, or a 501st line, raises with the lines before it kept,
+// explained to a person with the table's path.
 void LoadDigitTable();
 
 }  // namespace files

@@ -1,13 +1,15 @@
 #include "files/SymbolFileWriter.h"
 
+#include "files/FileFaults.h"
 #include "framework/Nil.h"
 #include "framework/Runtime.h"
 #include "framework/TextOutputStream.h"
 #include "state/Module1.h"
 
 namespace files {
+namespace {
 
-void SaveSymbolFile(const std::shared_ptr<framework::FolderItem>& file) {
+void WriteRecords(const std::shared_ptr<framework::FolderItem>& file) {
   const auto stream = framework::TextOutputStream::Create(file);
   const framework::Int32 count = Module1::ginc;
   const auto& records = framework::NotNil(Module1::gStringArray, "gStringArray");
@@ -16,6 +18,29 @@ void SaveSymbolFile(const std::shared_ptr<framework::FolderItem>& file) {
     stream->Write(records(index));
   }
   stream->Commit();
+}
+
+// A save that stops never commits, so the file is as it was whatever stopped it.
+framework::String SaveFault(const framework::FolderItem& file, const framework::RuntimeException& error) {
+  if (const auto* failure = dynamic_cast<const framework::IOException*>(&error))
+    return "Symbol file " + Quoted(file) + " could not be saved: " + failure->Reason() +
+           ". It is left as it was, and the symbols built are kept: make room or choose another place, then save "
+           "again.";
+  if (Module1::ginc <= Module1::kOutputRecordBound) return {};
+  return "A run holds at most " + std::to_string(Module1::kOutputRecordBound) +
+         " output records, and this one went past them, so nothing can be saved in it: symbol file " + Quoted(file) +
+         " is left as it was. Restart the program to start afresh, and build fewer symbols in a run.";
+}
+
+}  // namespace
+
+void SaveSymbolFile(const std::shared_ptr<framework::FolderItem>& file) {
+  try {
+    WriteRecords(file);
+  } catch (framework::RuntimeException& error) {
+    if (file) error.Explain(SaveFault(*file, error));
+    throw;
+  }
 }
 
 }  // namespace files

@@ -7,7 +7,7 @@
 namespace files {
 
 // Every output record, unchanged, to the file. The file is replaced only when every record was
-// written; a save that raises leaves it as it was, or absent.
+// written; a save that raises leaves it as it was, or absent, and says so to a person.
 void SaveSymbolFile(const std::shared_ptr<framework::FolderItem>& file);
 
 }  // namespace files

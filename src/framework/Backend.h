@@ -17,7 +17,10 @@ enum class FileDialogKind { Open, Save };
 class Backend {
  public:
   virtual ~Backend() = default;
+  // A plain box: the text and an OK button.
   virtual void ShowMessageBox(const String& text) = 0;
+  // A warning box that leads with the sentence and holds the details for a person to open.
+  virtual void ShowReport(const String& sentence, const String& details) = 0;
   // A property of the control has a new value.
   virtual void ControlChanged(Control& control) = 0;
   // A property of the window, its menu bar or its set of controls has changed; a window is

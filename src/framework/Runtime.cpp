@@ -62,10 +62,16 @@ String ExceptionReport(const std::exception& error) {
          " was not handled: " + error.what();
 }
 
+String ExceptionSentence(const std::exception& error) {
+  const auto* runtime = dynamic_cast<const RuntimeException*>(&error);
+  if (runtime != nullptr && !runtime->Explanation().empty()) return runtime->Explanation();
+  return "The action stopped before it finished; what it did before that is kept. The details say what went wrong.";
+}
+
 void ReportException(const std::exception& error) {
-  const String text = ExceptionReport(error);
-  std::cerr << text << std::endl;
-  if (installedBackend != nullptr) installedBackend->ShowMessageBox(text);
+  const String details = ExceptionReport(error);
+  std::cerr << details << std::endl;
+  if (installedBackend != nullptr) installedBackend->ShowReport(ExceptionSentence(error), details);
 }
 
 void LoopYield() {

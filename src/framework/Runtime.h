@@ -22,8 +22,12 @@ void MsgBox(const String& text);
 // One line naming the exception's class and what happened.
 String ExceptionReport(const std::exception& error);
 
-// How an exception that leaves an event handler ends: a message box with its class and what
-// happened, and the same line on standard error. The program goes on.
+// What a person is told first: the sentence a layer explained the exception with, or the
+// framework's own when none did.
+String ExceptionSentence(const std::exception& error);
+
+// How an exception that leaves an event handler ends: a warning box that leads with its sentence
+// and holds its one line as the details, and that line on standard error. The program goes on.
 void ReportException(const std::exception& error);
 
 // Runs an event handler; any exception that leaves it is reported, never swallowed.

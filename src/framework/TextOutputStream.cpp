@@ -20,9 +20,10 @@ Int32 ErrorCode(const QSaveFile& file, int systemError) {
 
 // The system's text where it left an error number: the toolkit says "Unknown error" for a write
 // cut short, as by a full disk or a file-size limit.
-String Reason(const std::filesystem::path& path, const char* action, const QSaveFile& file, int systemError) {
-  const String why = systemError != 0 ? String(std::strerror(systemError)) : file.errorString().toStdString();
-  return String(action) + " \"" + path.string() + "\": " + why;
+IOException Failure(const std::filesystem::path& path, const char* action, const QSaveFile& file, int systemError) {
+  String why = systemError != 0 ? String(std::strerror(systemError)) : file.errorString().toStdString();
+  String message = String(action) + " \"" + path.string() + "\": " + why;
+  return IOException(ErrorCode(file, systemError), std::move(message), std::move(why));
 }
 
 }  // namespace
@@ -32,10 +33,9 @@ std::shared_ptr<TextOutputStream> TextOutputStream::Create(const std::shared_ptr
   auto saveFile = std::make_unique<QSaveFile>(QString::fromStdString(file->Path().string()));
   errno = 0;
   if (!saveFile->open(QIODevice::WriteOnly)) {
-    const int systemError = errno;
-    const Int32 code = ErrorCode(*saveFile, systemError);
-    file->SetLastErrorCode(code);
-    throw IOException(code, Reason(file->Path(), "cannot create", *saveFile, systemError));
+    const IOException failure = Failure(file->Path(), "cannot create", *saveFile, errno);
+    file->SetLastErrorCode(failure.ErrorNumber());
+    throw failure;
   }
   return std::shared_ptr<TextOutputStream>(new TextOutputStream(std::move(saveFile), file->Path()));
 }
@@ -50,9 +50,9 @@ void TextOutputStream::Write(const String& text) {
   errno = 0;
   const auto size = static_cast<qint64>(text.size());
   if (file_->write(text.data(), size) != size) {
-    const int systemError = errno;
-    lastErrorCode_ = ErrorCode(*file_, systemError);
-    throw IOException(lastErrorCode_, Reason(path_, "cannot write", *file_, systemError));
+    const IOException failure = Failure(path_, "cannot write", *file_, errno);
+    lastErrorCode_ = failure.ErrorNumber();
+    throw failure;
   }
 }
 
@@ -60,9 +60,9 @@ void TextOutputStream::Commit() {
   errno = 0;
   // The buffered tail is written first: commit() would rename a file whose last write failed.
   if (!file_->flush() || !file_->commit()) {
-    const int systemError = errno;
-    lastErrorCode_ = ErrorCode(*file_, systemError);
-    throw IOException(lastErrorCode_, Reason(path_, "cannot save", *file_, systemError));
+    const IOException failure = Failure(path_, "cannot save", *file_, errno);
+    lastErrorCode_ = failure.ErrorNumber();
+    throw failure;
   }
 }
 

@@ -16,6 +16,8 @@ using framework::StringArray;
 constexpr Int32 kOutputRecordBound = 5000;
 constexpr Int32 kParameterLineBound = 500;
 constexpr Int32 kDigitTableBound = 500;
+// The digit table's file, beside the program, read into gNumbers afresh at every build.
+inline constexpr const char* kDigitTableName = "Numbers0_9v3.csv";
 
 // In declaration order, which is also the order of Initialize.
 extern std::shared_ptr<StringArray> gStringArray;

@@ -1,8 +1,10 @@
 // Faults in the middle of a run, through the buttons of the main window: each is reported when
-// it leaves its handler, nothing stored is lost, and the window stays usable.
+// it leaves its handler, in a warning that says what stopped, where and what to do; nothing stored
+// is lost, and the window stays usable.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -28,6 +30,22 @@ const std::string kOutOfBounds = "An exception of class OutOfBoundsException was
 const std::string kIOException = "An exception of class IOException was not handled: ";
 const std::string kSavedBefore = "the symbols saved before\n";
 
+// A box as a person saw it.
+struct Box {
+  enum class Kind { None, Plain, Warning };
+  Kind kind = Kind::None;
+  std::string text;     // of a warning, the sentence that leads it
+  std::string details;  // the technical line
+};
+
+// What the box says of the fault: the technical line of a warning, the text of a plain box.
+std::string Technical(const Box& box) { return box.kind == Box::Kind::Warning ? box.details : box.text; }
+
+std::string Lowered(std::string text) {
+  for (char& letter : text) letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+  return text;
+}
+
 std::string Repeated(const std::string& line, int count) {
   std::string text;
   for (int k = 0; k < count; ++k) text += line;
@@ -51,17 +69,20 @@ class ProgramFaultsTest : public testing::Test {
     framework::RuntimeExit();
   }
 
-  // Each press gives the message it showed, or nothing.
-  std::string Open(const std::string& bytes) {
-    backend.AnswerNextDialog(std::make_shared<framework::FolderItem>(folder.Write("parameters.txt", bytes)));
+  // Each press gives the box it showed, or none.
+  Box Open(const std::string& bytes) { return OpenPath(folder.Write("parameters.txt", bytes)); }
+  Box OpenPath(const fs::path& file) {
+    backend.AnswerNextDialog(std::make_shared<framework::FolderItem>(file));
     return Pressed(*window->PushButton1());
   }
-  std::string Build() { return Pressed(*window->PushButton13()); }
-  std::string Save() {
-    backend.AnswerNextDialog(std::make_shared<framework::FolderItem>(SymbolFile()));
+  Box Build() { return Pressed(*window->PushButton13()); }
+  Box Save() { return SaveTo(SymbolFile()); }
+  Box SaveTo(const fs::path& file) {
+    backend.AnswerNextDialog(std::make_shared<framework::FolderItem>(file));
     return Pressed(*window->PushButton10());
   }
 
+  fs::path ParameterFile() const { return folder.Path() / "parameters.txt"; }
   fs::path SymbolFile() const { return folder.Path() / "symbols.dat"; }
   fs::path DigitTable() const { return folder.Path() / files::kDigitTableName; }
 
@@ -77,11 +98,16 @@ class ProgramFaultsTest : public testing::Test {
   std::shared_ptr<Window1> window;
 
  private:
-  std::string Pressed(framework::PushButton& button) {
-    const std::size_t before = backend.messages.size();
+  Box Pressed(framework::PushButton& button) {
+    const std::size_t messagesBefore = backend.messages.size();
+    const std::size_t reportsBefore = backend.reports.size();
     backend.Press(button);
-    EXPECT_LE(backend.messages.size(), before + 1) << "one press, one message at most";
-    return backend.messages.size() == before ? std::string() : backend.messages.back();
+    const std::size_t messages = backend.messages.size() - messagesBefore;
+    const std::size_t reports = backend.reports.size() - reportsBefore;
+    EXPECT_LE(messages + reports, 1U) << "one press, one box at most";
+    if (reports != 0) return {Box::Kind::Warning, backend.reports.back().sentence, backend.reports.back().details};
+    if (messages != 0) return {Box::Kind::Plain, backend.messages.back(), {}};
+    return {};
   }
 
   fs::path programFolder_;
@@ -130,15 +156,20 @@ TEST_F(ProgramFaultsTest, AFaultIsReportedWhereItHappensAndEverythingStoredBefor
     folder.Write(files::kDigitTableName, kDigitTable);
     folder.Write("symbols.dat", kSavedBefore);
 
-    std::vector<std::string> messages{Open(c.parameterFile), Build()};
+    std::vector<Box> boxes{Open(c.parameterFile), Build()};
     if (c.fault) c.fault(DigitTable());
-    messages.push_back(Build());
-    messages.push_back(Save());
-    for (std::size_t k = 0; k < c.messages.size(); ++k)
-      EXPECT_TRUE(messages[k].starts_with(c.messages[k])) << messages[k];
+    boxes.push_back(Build());
+    boxes.push_back(Save());
+    for (std::size_t k = 0; k < c.messages.size(); ++k) {
+      EXPECT_TRUE(Technical(boxes[k]).starts_with(c.messages[k])) << Technical(boxes[k]);
+      const bool closing = c.messages[k].starts_with(kDone);
+      EXPECT_EQ(boxes[k].kind, c.messages[k].empty() ? Box::Kind::None
+                               : closing             ? Box::Kind::Plain
+                                                     : Box::Kind::Warning);
+    }
     EXPECT_EQ(Module1::ginc, c.ginc);
     // A save that fails leaves the file saved before.
-    const bool saveFailed = !messages[3].empty();
+    const bool saveFailed = boxes[3].kind != Box::Kind::None;
     EXPECT_EQ(ReadBytes(SymbolFile()), saveFailed ? kSavedBefore : StoredRecords())
         << "the save wrote every stored record, unchanged";
     if (c.ginc > Module1::kOutputRecordBound) {
@@ -148,17 +179,122 @@ TEST_F(ProgramFaultsTest, AFaultIsReportedWhereItHappensAndEverythingStoredBefor
     fs::remove_all(DigitTable());
     folder.Write(files::kDigitTableName, kDigitTable);
     const framework::Int32 before = Module1::ginc;
-    EXPECT_EQ(Open(kHeading + "5,again,512,10,20,dot,2,0\n"), "");
-    const std::string build = Build();
+    EXPECT_EQ(Open(kHeading + "5,again,512,10,20,dot,2,0\n").kind, Box::Kind::None);
+    const Box build = Build();
     if (before < Module1::kOutputRecordBound) {
-      EXPECT_EQ(build, kDone + "1");
+      EXPECT_EQ(build.text, kDone + "1");
+      EXPECT_EQ(build.kind, Box::Kind::Plain);
       EXPECT_EQ(Module1::ginc, before + 4);
     } else {
-      EXPECT_TRUE(build.starts_with(kOutOfBounds)) << "a full array fails every later append";
+      EXPECT_TRUE(build.details.starts_with(kOutOfBounds)) << "a full array fails every later append";
     }
-    const bool saved = Save().empty();
+    const bool saved = Save().kind == Box::Kind::None;
     EXPECT_EQ(saved, Module1::ginc <= Module1::kOutputRecordBound);
     EXPECT_EQ(ReadBytes(SymbolFile()), saved ? StoredRecords() : kSavedBefore);
+  }
+}
+
+// Every fault a person can meet, as the window reports it: a warning that leads with the facts
+// to act on, over the technical line; each case starts a fresh run.
+TEST_F(ProgramFaultsTest, EachReportLeadsWithWhatStoppedWhereAndWhatToDo) {
+  const std::string dot = "1,d,512,10,20,dot,2,0\n";
+  const std::string circle = "1,big,512,10,20,circle,40,0\n";
+  const std::string number = "17,n,512,30,20,URN,2,0\n";
+  const auto quoted = [](const fs::path& file) { return std::string(1, '"').append(file.string()).append(1, '"'); };
+  const std::string toFill = "at most 5000 output records";
+  const std::string noMore = "Nothing more can be built or saved in this run; restart the program";
+  const struct {
+    const char* name;
+    std::function<Box()> steps;  // the last press is the one that reports
+    std::string details;         // its start
+    std::vector<std::string> facts;
+  } cases[] = {
+      {"a line of seven fields",
+       [&] { return Open(kHeading + dot + "2,b,512,30,20,dot,4\n"), Build(); },
+       kOutOfBounds + "index 7 is outside the bounds 0 to 6 (parameter line 3)",
+       {"Parameter line 3 has 7 fields; a symbol needs 8 fields: number, description, plate ID, latitude, longitude, "
+        "kind, size, bearing.",
+        "The symbols above it are built"}},
+      {"a blank line",
+       [&] { return Open(kHeading + dot + "\n" + dot), Build(); },
+       kOutOfBounds + "index 1 is outside the bounds 0 to 0 (parameter line 3)",
+       {"Parameter line 3 is blank; a symbol needs 8 fields"}},
+      {"a file of 501 lines, at its open",
+       [&] { return Open(kHeading + Repeated(dot, 500)); },
+       kOutOfBounds + "index 501 is outside the bounds 0 to 500",
+       {"Parameter file " + quoted(ParameterFile()) + " has a line 501, past the 500 it may hold",
+        "Only its first 500 lines are read", "lines 2 to 500"}},
+      {"a file of 501 lines, at its build",
+       [&] { return Open(kHeading + Repeated(dot, 500)), Build(); },
+       kOutOfBounds + "index 501 is outside the bounds 0 to 500 (parameter line 501)",
+       {"Parameter line 501 was not read", "only the first 500 lines", "lines 2 to 500 are built"}},
+      {"the records full, at the build that fills them",
+       [&] { return Open(kHeading + Repeated(circle, 14)), Build(); },
+       kOutOfBounds + "index 5001 is outside the bounds 0 to 5000 (parameter line 15)",
+       {toFill, "parameter line 15 did not fit", noMore}},
+      {"the records full, at a later build",
+       [&] { return Open(kHeading + Repeated(circle, 14)), Build(), Open(kHeading + dot), Build(); },
+       kOutOfBounds + "index 5002 is outside the bounds 0 to 5000 (parameter line 2)",
+       {toFill, "parameter line 2 did not fit", noMore}},
+      // 13 circles and 66 dots take 4996 records; the 5001st is the second point of the 7.
+      {"the records full, in the middle of a number",
+       [&] { return Open(kHeading + Repeated(circle, 13) + Repeated(dot, 66) + number), Build(); },
+       kOutOfBounds + "index 5001 is outside the bounds 0 to 5000 (parameter line 81)",
+       {toFill, "parameter line 81 did not fit", noMore}},
+      {"the records full, at a save",
+       [&] { return Open(kHeading + Repeated(circle, 14)), Build(), Save(); },
+       kOutOfBounds + "index 5001 is outside the bounds 0 to 5000",
+       {toFill, "nothing can be saved in it", "symbol file " + quoted(SymbolFile()) + " is left as it was",
+        "Restart the program"}},
+      {"a digit-table line of two fields",
+       [&] { return folder.Write(files::kDigitTableName, "1,0,0.25,3\n7,1\n"), Open(kHeading + number), Build(); },
+       kOutOfBounds + "index 2 is outside the bounds 0 to 1 (digit table line 2)",
+       {"Line 2 of the digit table Numbers0_9v3.csv has 2 fields; each line needs 4 fields: digit, north-south, "
+        "east-west, pen code."}},
+      {"a digit table of 501 lines",
+       [&] { return folder.Write(files::kDigitTableName, Repeated("1,0,0,3\n", 501)), Open(kHeading + dot), Build(); },
+       kOutOfBounds + "index 501 is outside the bounds 0 to 500 (digit table line 501)",
+       {"Digit table " + quoted(DigitTable()) + " has a line 501, past the 500 it may hold", "No symbol was built"}},
+      {"a digit table that cannot be opened",
+       [&] { return fs::remove(DigitTable()), fs::create_directory(DigitTable()), Open(kHeading + dot), Build(); },
+       kIOException + "cannot open ",
+       {"Digit table " + quoted(DigitTable()) + " could not be opened: Is a directory.", "No symbol was built"}},
+      {"a digit table that cannot be read",
+       [&] { return fs::remove(DigitTable()), fs::create_symlink("/proc/self/mem", DigitTable()), Build(); },
+       kIOException + "cannot read ",
+       {"Digit table " + quoted(DigitTable()) + " could not be read at line 1: Input/output error."}},
+      {"a parameter file that cannot be opened",
+       [&] { return OpenPath(folder.Path() / "absent.txt"); },
+       kIOException + "cannot open ",
+       {"Parameter file " + quoted(folder.Path() / "absent.txt") + " could not be opened: No such file or directory."}},
+      {"a parameter file that cannot be read",
+       [&] { return OpenPath(fs::path("/proc/self/mem")); },
+       kIOException + "cannot read ",
+       {"Parameter file \"/proc/self/mem\" could not be read at line 1: Input/output error."}},
+      {"a symbol file that cannot be created",
+       [&] { return Open(kHeading + dot), Build(), SaveTo(folder.Path() / "absent" / "symbols.dat"); },
+       kIOException + "cannot create ",
+       {"Symbol file " + quoted(folder.Path() / "absent" / "symbols.dat") +
+            " could not be saved: No such file or directory.",
+        "It is left as it was"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Module1::Initialize();
+    fs::remove_all(DigitTable());
+    folder.Write(files::kDigitTableName, kDigitTable);
+    backend.messages.clear();
+    backend.reports.clear();
+
+    const Box box = c.steps();
+    EXPECT_EQ(box.kind, Box::Kind::Warning);
+    EXPECT_TRUE(box.details.starts_with(c.details)) << box.details;
+    for (const auto& fact : c.facts) EXPECT_NE(box.text.find(fact), std::string::npos) << fact << "\n" << box.text;
+    const bool blamesTheTable = Lowered(box.text).find("digit table") != std::string::npos;
+    const bool atTheTable = box.details.find("digit table") != std::string::npos ||
+                            box.details.find(files::kDigitTableName) != std::string::npos;
+    EXPECT_EQ(blamesTheTable, atTheTable) << "only a fault of the digit table is called one: " << box.text;
+    for (const auto& message : backend.messages) EXPECT_TRUE(message.starts_with(kDone)) << message;
   }
 }
 

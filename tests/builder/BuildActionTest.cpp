@@ -96,7 +96,7 @@ TEST_F(BuildTest, TheFiveThousandAndFirstRecordStopsTheBuildMidSymbol) {
   EXPECT_EQ(Module1::ginc, 5002);
 }
 
-TEST_F(BuildTest, TheReportOfAnExceptionThatStopsABuildEndsWithTheLineItStoppedAt) {
+TEST_F(BuildTest, TheReportOfAnExceptionThatStopsABuildEndsWithTheLineItStoppedAtAndItsSentenceNamesIt) {
   const std::string lineOne = "1,a,512,30,20,none,2,0";
   const struct {
     const char* name;
@@ -104,29 +104,61 @@ TEST_F(BuildTest, TheReportOfAnExceptionThatStopsABuildEndsWithTheLineItStoppedA
     framework::Int32 total;  // 0: the lines held
     std::vector<std::string> digitTable;
     std::string what;
+    std::string sentence;  // its start
   } cases[] = {
       {"seven fields",
        {lineOne, lineOne, lineOne, "2,b,512,30,20,none,4"},
        0,
        {},
-       "index 7 is outside the bounds 0 to 6 (parameter line 5)"},
-      {"a blank line", {lineOne, ""}, 0, {}, "index 1 is outside the bounds 0 to 0 (parameter line 3)"},
+       "index 7 is outside the bounds 0 to 6 (parameter line 5)",
+       "Parameter line 5 has 7 fields; a symbol needs 8 fields"},
+      {"one field",
+       {lineOne, "2 b 512"},
+       0,
+       {},
+       "index 1 is outside the bounds 0 to 0 (parameter line 3)",
+       "Parameter line 3 has 1 field; a symbol needs 8 fields"},
+      {"a blank line",
+       {lineOne, ""},
+       0,
+       {},
+       "index 1 is outside the bounds 0 to 0 (parameter line 3)",
+       "Parameter line 3 is blank; a symbol needs 8 fields"},
+      {"seven fields on the last line that fits",
+       [&] {
+         std::vector<std::string> lines(498, lineOne);
+         lines.push_back("2,b,512,30,20,none,4");
+         return lines;
+       }(),
+       0,
+       {},
+       "index 7 is outside the bounds 0 to 6 (parameter line 500)",
+       "Parameter line 500 has 7 fields"},
       {"a count past the lines held",
        std::vector<std::string>(499, lineOne),
        501,
        {},
-       "index 501 is outside the bounds 0 to 500 (parameter line 501)"},
+       "index 501 is outside the bounds 0 to 500 (parameter line 501)",
+       "Parameter line 501 was not read"},
       {"the 5001st record",
        std::vector<std::string>(14, "1,a,512,30,20,circle,40,0"),
        0,
        {},
-       "index 5001 is outside the bounds 0 to 5000 (parameter line 15)"},
+       "index 5001 is outside the bounds 0 to 5000 (parameter line 15)",
+       "A run holds at most 5000 output records, and parameter line 15 did not fit"},
       // The digit table's own line is the more precise place.
       {"a digit-table line of two fields",
        {lineOne, "12,n,512,30,20,URN,2,0"},
        0,
        {"1,0,0.25,3", "2,0.5,0.25,3", "2,1", "3,0,0,3"},
-       "index 2 is outside the bounds 0 to 1 (digit table line 3)"},
+       "index 2 is outside the bounds 0 to 1 (digit table line 3)",
+       "Line 3 of the digit table Numbers0_9v3.csv has 2 fields; each line needs 4 fields"},
+      {"a blank digit-table line",
+       {lineOne, "1,n,512,30,20,URN,2,0"},
+       0,
+       {"1,0,0.25,3", ""},
+       "index 1 is outside the bounds 0 to 0 (digit table line 2)",
+       "Line 2 of the digit table Numbers0_9v3.csv is blank; each line needs 4 fields"},
   };
   for (const auto& c : cases) {
     Module1::Initialize();
@@ -140,6 +172,7 @@ TEST_F(BuildTest, TheReportOfAnExceptionThatStopsABuildEndsWithTheLineItStoppedA
       EXPECT_EQ(framework::ExceptionReport(error),
                 "An exception of class OutOfBoundsException was not handled: " + c.what)
           << c.name;
+      EXPECT_TRUE(error.Explanation().starts_with(c.sentence)) << c.name << ": " << error.Explanation();
     }
   }
 }

@@ -1,6 +1,6 @@
 // A save that fails, by a disk that fails the writer or by the read past the stored records: the
-// fault is reported by the framework's dispatch, the target stays as it was, and the next save
-// writes every record.
+// fault is reported by the framework's dispatch, led by what stopped the save and that the target
+// stays as it was, which it does; the next save writes every record.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -57,11 +57,12 @@ class FileFaultsTest : public FilesTest {
     framework::DispatchEvent([&] { files::SaveSymbolFile(Item(name)); });
   }
 
-  // The report of the last exception, or nothing when the press showed no message.
-  std::string TakeReport() {
-    if (backend.messages.size() == reportsSeen_) return {};
-    reportsSeen_ = backend.messages.size();
-    return backend.messages.back();
+  // The report of the last exception, or an empty one when the press showed none.
+  framework::ScriptedBackend::Report TakeReport() {
+    EXPECT_TRUE(backend.messages.empty());
+    if (backend.reports.size() == reportsSeen_) return {};
+    reportsSeen_ = backend.reports.size();
+    return backend.reports.back();
   }
 
   // Records of a little more than 100 bytes each, as a build appends them; past the array's
@@ -91,18 +92,23 @@ class FileFaultsTest : public FilesTest {
 constexpr const char* kOldSymbolFile = "the symbols saved before\n";
 
 TEST_F(FileFaultsTest, ASaveThatFailsLeavesTheTargetAsItWas) {
+  const std::string target = "\"" + (folder.Path() / "symbols.dat").string() + "\"";
+  const std::string tooLarge = "Symbol file " + target + " could not be saved: File too large. It is left as it was";
   const struct {
     const char* name;
     int records;
     rlim_t fileSizeLimit;  // 0: none
-    const char* report;    // its start
+    const char* details;   // its start
+    std::string sentence;  // a part of it
   } cases[] = {
       {"the read past the stored records", Module1::kOutputRecordBound + 1, 0,
-       "An exception of class OutOfBoundsException was not handled: index 5001 is outside the bounds 0 to 5000"},
+       "An exception of class OutOfBoundsException was not handled: index 5001 is outside the bounds 0 to 5000",
+       "nothing can be saved in it: symbol file " + target + " is left as it was. Restart the program"},
       {"a write that fails part-way", 3000, 64 * 1024,
-       "An exception of class IOException was not handled: cannot write "},
+       "An exception of class IOException was not handled: cannot write ", tooLarge},
       // All of it still sits in the stream's buffer, so only the final flush meets the limit.
-      {"a failure at the final flush", 10, 512, "An exception of class IOException was not handled: cannot save "},
+      {"a failure at the final flush", 10, 512, "An exception of class IOException was not handled: cannot save ",
+       tooLarge},
   };
   for (const auto& c : cases) {
     for (const bool existing : {true, false}) {
@@ -117,8 +123,10 @@ TEST_F(FileFaultsTest, ASaveThatFailsLeavesTheTargetAsItWas) {
         if (c.fileSizeLimit != 0) limit.emplace(c.fileSizeLimit);
         PressSave("symbols.dat");
       }
-      EXPECT_TRUE(TakeReport().starts_with(c.report));
-      EXPECT_EQ(TakeReport(), "") << "one fault, one report";
+      const auto report = TakeReport();
+      EXPECT_TRUE(report.details.starts_with(c.details)) << report.details;
+      EXPECT_NE(report.sentence.find(c.sentence), std::string::npos) << report.sentence;
+      EXPECT_EQ(TakeReport().details, "") << "one fault, one report";
       EXPECT_EQ(FolderContents(folder.Path()), before) << "a new path stays absent, no temporary file stays behind";
       if (existing) {
         EXPECT_EQ(ReadBytes(folder.Path() / "symbols.dat"), kOldSymbolFile);
@@ -127,7 +135,7 @@ TEST_F(FileFaultsTest, ASaveThatFailsLeavesTheTargetAsItWas) {
       // An overrun array fails every later save too; only a disk fault can be lifted.
       if (Module1::ginc > Module1::kOutputRecordBound) continue;
       PressSave("symbols.dat");
-      EXPECT_EQ(TakeReport(), "");
+      EXPECT_EQ(TakeReport().details, "");
       EXPECT_EQ(ReadBytes(folder.Path() / "symbols.dat"), RecordsUpTo(c.records));
     }
   }

@@ -31,6 +31,7 @@ TEST_F(EventsTest, ARaisedEventCallsTheMethodOnceWithTheTargetAndTheSender) {
   ASSERT_EQ(target->senders.size(), 1U);
   EXPECT_EQ(target->senders[0], button.get());
   EXPECT_TRUE(backend.messages.empty());
+  EXPECT_TRUE(backend.reports.empty());
 }
 
 TEST_F(EventsTest, AnEventWithoutAHandlerDoesNothing) {
@@ -38,6 +39,7 @@ TEST_F(EventsTest, AnEventWithoutAHandlerDoesNothing) {
   framework::RaiseEvent(*button, PushButton::kActionEvent + 1);
   EXPECT_TRUE(target->senders.empty());
   EXPECT_TRUE(backend.messages.empty());
+  EXPECT_TRUE(backend.reports.empty());
 }
 
 TEST_F(EventsTest, ALaterRegistrationReplacesTheEarlierOne) {
@@ -46,23 +48,26 @@ TEST_F(EventsTest, ALaterRegistrationReplacesTheEarlierOne) {
   framework::RaiseEvent(*button, PushButton::kActionEvent);
   EXPECT_EQ(target->senders.size(), 1U);
   EXPECT_TRUE(backend.messages.empty());
+  EXPECT_TRUE(backend.reports.empty());
 }
 
 TEST_F(EventsTest, AnExceptionThatLeavesTheHandlerIsReportedAndTheProgramGoesOn) {
   Wire(&Target::Fails);
   framework::RaiseEvent(*button, PushButton::kActionEvent);
   framework::RaiseEvent(*button, PushButton::kActionEvent);
-  const std::string report =
-      "An exception of class OutOfBoundsException was not handled: index 5001 is outside the bounds 0 to 5000";
-  EXPECT_EQ(backend.messages, (std::vector<std::string>{report, report}));
+  ASSERT_EQ(backend.reports.size(), 2U);
+  for (const auto& report : backend.reports)
+    EXPECT_EQ(report.details,
+              "An exception of class OutOfBoundsException was not handled: index 5001 is outside the bounds 0 to 5000");
+  EXPECT_TRUE(backend.messages.empty());
 }
 
 TEST_F(EventsTest, ATargetThatIsGoneRaisesNilObjectException) {
   Wire(&Target::Pressed);
   target.reset();
   framework::RaiseEvent(*button, PushButton::kActionEvent);
-  ASSERT_EQ(backend.messages.size(), 1U);
-  EXPECT_NE(backend.messages[0].find("NilObjectException"), std::string::npos);
+  ASSERT_EQ(backend.reports.size(), 1U);
+  EXPECT_NE(backend.reports[0].details.find("NilObjectException"), std::string::npos);
 }
 
 TEST_F(EventsTest, ADelegateInvokedWithASenderOfAnotherClassRaisesIllegalCastException) {

@@ -96,6 +96,15 @@ void ShowWindow(ShownWindow& shown, Window& window) {
   widget.setVisible(window.BooleanProperty("Visible"));
 }
 
+// Titled as the window it belongs to; details, when given, wait behind the box's own button.
+void ShowBox(QWidget* parent, QMessageBox::Icon icon, const String& text, const String& details) {
+  QMessageBox box(icon, parent ? parent->windowTitle() : QGuiApplication::applicationDisplayName(), qt::ToQString(text),
+                  QMessageBox::Ok, parent);
+  box.setTextFormat(Qt::PlainText);
+  if (!details.empty()) box.setDetailedText(qt::ToQString(details));
+  box.exec();
+}
+
 }  // namespace
 
 struct QtBackend::Presentation {
@@ -130,11 +139,11 @@ QtBackend::~QtBackend() {
 }
 
 void QtBackend::ShowMessageBox(const String& text) {
-  QWidget* parent = presentation_->DialogParent();
-  QMessageBox box(QMessageBox::NoIcon, parent ? parent->windowTitle() : QGuiApplication::applicationDisplayName(),
-                  qt::ToQString(text), QMessageBox::Ok, parent);
-  box.setTextFormat(Qt::PlainText);
-  box.exec();
+  ShowBox(presentation_->DialogParent(), QMessageBox::NoIcon, text, {});
+}
+
+void QtBackend::ShowReport(const String& sentence, const String& details) {
+  ShowBox(presentation_->DialogParent(), QMessageBox::Warning, sentence, details);
 }
 
 void QtBackend::ControlChanged(Control& control) {

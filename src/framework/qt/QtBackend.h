@@ -16,6 +16,7 @@ class QtBackend : public Backend {
   QtBackend& operator=(const QtBackend&) = delete;
 
   void ShowMessageBox(const String& text) override;
+  void ShowReport(const String& sentence, const String& details) override;
   void ControlChanged(Control& control) override;
   void WindowChanged(Window& window) override;
   void MenuChanged(MenuItem& item) override;

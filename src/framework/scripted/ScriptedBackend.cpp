@@ -16,6 +16,11 @@ void ScriptedBackend::ShowMessageBox(const String& text) {
   trace.push_back("message: " + text);
 }
 
+void ScriptedBackend::ShowReport(const String& sentence, const String& details) {
+  reports.push_back({sentence, details});
+  trace.push_back("report: " + sentence);
+}
+
 void ScriptedBackend::WindowChanged(Window& window) {
   if (!window.BooleanProperty("Visible")) return;
   const bool shown = std::any_of(shownWindows.begin(), shownWindows.end(),

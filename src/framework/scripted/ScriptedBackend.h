@@ -23,6 +23,7 @@ class ScriptedBackend : public Backend {
   ScriptedBackend& operator=(const ScriptedBackend&) = delete;
 
   void ShowMessageBox(const String& text) override;
+  void ShowReport(const String& sentence, const String& details) override;
   void ControlChanged(Control& /*control*/) override { ++controlChanges; }
   // The first change that finds the window visible shows it.
   void WindowChanged(Window& window) override;
@@ -46,9 +47,16 @@ class ScriptedBackend : public Backend {
   std::function<void(Window&)> onWindowShown;
 
   // In order: "window shown: <title>", "press <name>", "choose <name>", "message: <text>",
-  // "event loop", "event loop stopped", "event loop returned".
+  // "report: <sentence>", "event loop", "event loop stopped", "event loop returned".
   std::vector<String> trace;
+  // The plain boxes.
   std::vector<String> messages;
+  struct Report {
+    String sentence;
+    String details;
+  };
+  // The warning boxes.
+  std::vector<Report> reports;
   std::deque<std::shared_ptr<FolderItem>> dialogAnswers;
   std::vector<FileDialogKind> dialogsShown;
   std::deque<std::function<void()>> steps;

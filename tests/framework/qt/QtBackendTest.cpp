@@ -32,7 +32,9 @@ struct Target {
   int presses = 0;
   void Fails(framework::PushButton& /*button*/) {
     ++presses;
-    throw framework::OutOfBoundsException(501, 500);
+    framework::OutOfBoundsException error(501, 500);
+    error.Explain("Line 501 was not read.");
+    throw error;
   }
 };
 
@@ -108,7 +110,23 @@ TEST_F(QtBackendTest, ControlsShowTheirTextsAsTheyStandAndFollowTheirChanges) {
   EXPECT_TRUE(shownLabel->isHidden());
 }
 
-TEST_F(QtBackendTest, AnExceptionThatLeavesAHandlerIsShownAndWrittenAndTheProgramGoesOn) {
+// A box as shown: its icon, its text and its details.
+struct ShownBox {
+  QMessageBox::Icon icon;
+  std::string text;
+  std::string details;
+  bool operator==(const ShownBox&) const = default;
+};
+
+ShownBox CloseBox(QWidget& modal) {
+  auto* box = qobject_cast<QMessageBox*>(&modal);
+  ShownBox shown{box ? box->icon() : QMessageBox::NoIcon, box ? box->text().toStdString() : "not a message box",
+                 box ? box->detailedText().toStdString() : ""};
+  modal.close();
+  return shown;
+}
+
+TEST_F(QtBackendTest, AnExceptionThatLeavesAHandlerIsAWarningWrittenToStandardErrorAndTheProgramGoesOn) {
   auto target = std::make_shared<Target>();
   framework::RuntimeAddEventHandler(*button, framework::PushButton::kActionEvent,
                                     framework::EventStubFor<framework::PushButton::kActionEvent>,
@@ -116,14 +134,10 @@ TEST_F(QtBackendTest, AnExceptionThatLeavesAHandlerIsShownAndWrittenAndTheProgra
   auto* shownButton = Shown().centralWidget()->findChild<QPushButton*>();
   const std::string report =
       "An exception of class OutOfBoundsException was not handled: index 501 is outside the bounds 0 to 500";
-  std::vector<std::string> shownTexts;
+  std::vector<ShownBox> boxes;
   testing::internal::CaptureStderr();
   for (int press = 0; press < 2; ++press) {
-    WhenModal([&](QWidget& modal) {
-      auto* box = qobject_cast<QMessageBox*>(&modal);
-      shownTexts.push_back(box ? box->text().toStdString() : "not a message box");
-      modal.close();
-    });
+    WhenModal([&](QWidget& modal) { boxes.push_back(CloseBox(modal)); });
     QTest::mouseClick(shownButton, Qt::LeftButton);
   }
   // The toolkit may write warnings of its own in between.
@@ -131,8 +145,14 @@ TEST_F(QtBackendTest, AnExceptionThatLeavesAHandlerIsShownAndWrittenAndTheProgra
   const auto first = written.find(report + "\n");
   ASSERT_NE(first, std::string::npos) << written;
   EXPECT_NE(written.find(report + "\n", first + report.size()), std::string::npos) << written;
-  EXPECT_EQ(shownTexts, (std::vector<std::string>{report, report}));
+  const ShownBox warning{QMessageBox::Warning, "Line 501 was not read.", report};
+  EXPECT_EQ(boxes, (std::vector<ShownBox>{warning, warning}));
   EXPECT_EQ(target->presses, 2);
+
+  // A message stays a plain box.
+  WhenModal([&](QWidget& modal) { boxes.push_back(CloseBox(modal)); });
+  framework::MsgBox("Done");
+  EXPECT_EQ(boxes.back(), (ShownBox{QMessageBox::NoIcon, "Done", ""}));
 }
 
 TEST_F(QtBackendTest, AClickDuringAnActionsLoopRunsItsHandlerOnlyAfterTheActionReturned) {

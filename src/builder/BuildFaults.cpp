@@ -1,0 +1,57 @@
+#include "builder/BuildFaults.h"
+
+#include <algorithm>
+
+#include "framework/Text.h"
+#include "state/Module1.h"
+
+namespace builder {
+namespace {
+
+using framework::Str;
+
+constexpr Int32 kParameterFields = 8;
+constexpr Int32 kDigitTableFields = 4;
+
+String Holds(bool blank, Int32 fields) {
+  if (blank) return " is blank";
+  return " has " + Str(fields) + (fields == 1 ? " field" : " fields");
+}
+
+}  // namespace
+
+String ParameterLineFault(const BuildContext& context, Int32 line) {
+  const String named = "Parameter line " + Str(line);
+  const String bound = Str(Module1::kParameterLineBound);
+  if (line > Module1::kParameterLineBound)
+    return named + " was not read: only the first " + bound + " lines of a parameter file are, so lines 2 to " + bound +
+           " are built. Put the lines after " + bound +
+           " in a second file, under a heading line, and open and build it too; a save writes the symbols of both.";
+  // The read splits the line before it takes a field, so the split held is this line's.
+  const Int32 fields = context.fields.UpperBound() + 1;
+  if (fields < kParameterFields)
+    return named + Holds(fields == 1 && context.fields(0).empty(), fields) + "; a symbol needs " +
+           Str(kParameterFields) +
+           " fields: number, description, plate ID, latitude, longitude, kind, size, bearing. "
+           "The symbols above it are built; to build the whole file, mend the line and restart the program first, "
+           "as each build adds to the records of this run.";
+  if (Module1::ginc > Module1::kOutputRecordBound)
+    return "A run holds at most " + Str(Module1::kOutputRecordBound) + " output records, and parameter line " +
+           Str(line) +
+           " did not fit. Nothing more can be built or saved in this run; restart the program to start afresh, "
+           "and build fewer symbols in a run.";
+  return {};
+}
+
+String DigitTableLineFault(const framework::StringArray& table, Int32 line) {
+  if (line > table.UpperBound()) return {};
+  const String& text = table(line);
+  const auto fields = static_cast<Int32>(std::count(text.begin(), text.end(), ',')) + 1;
+  if (fields >= kDigitTableFields) return {};
+  return "Line " + Str(line) + " of the digit table " + Module1::kDigitTableName + Holds(text.empty(), fields) +
+         "; each line needs " + Str(kDigitTableFields) +
+         " fields: digit, north-south, east-west, pen code. The build stopped at a number label, with the symbols "
+         "above it built; mend the table, then restart the program and build again.";
+}
+
+}  // namespace builder
