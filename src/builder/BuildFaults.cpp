@@ -1,7 +1,5 @@
 #include "builder/BuildFaults.h"
 
-#include <algorithm>
-
 #include "framework/Text.h"
 #include "state/Module1.h"
 
@@ -46,7 +44,7 @@ String ParameterLineFault(const BuildContext& context, Int32 line) {
 String DigitTableLineFault(const framework::StringArray& table, Int32 line) {
   if (line > table.UpperBound()) return {};
   const String& text = table(line);
-  const auto fields = static_cast<Int32>(std::count(text.begin(), text.end(), ',')) + 1;
+  const Int32 fields = framework::Split(text, ",").UpperBound() + 1;
   if (fields >= kDigitTableFields) return {};
   return "Line " + Str(line) + " of the digit table " + Module1::kDigitTableName + Holds(text.empty(), fields) +
          "; each line needs " + Str(kDigitTableFields) +
