@@ -18,10 +18,13 @@ TEST(LoopYieldTest, TheToolkitGetsAPassAtMostEveryFiftyMilliseconds) {
   EXPECT_EQ(backend.pendingWorkPasses, 1) << "the first pass after a pause";
   const auto start = std::chrono::steady_clock::now();
   while (std::chrono::steady_clock::now() - start < milliseconds(20)) framework::LoopYield();
-  EXPECT_EQ(backend.pendingWorkPasses, 1) << "passes within the interval";
+  // A busy machine may hold the thread past the interval; each whole interval allows one more pass.
+  const auto intervals = (std::chrono::steady_clock::now() - start) / milliseconds(50);
+  EXPECT_LE(backend.pendingWorkPasses, 1 + intervals) << "passes within the interval";
+  const int before = backend.pendingWorkPasses;
   std::this_thread::sleep_for(milliseconds(60));
   framework::LoopYield();
-  EXPECT_EQ(backend.pendingWorkPasses, 2) << "the first pass after the interval";
+  EXPECT_EQ(backend.pendingWorkPasses, before + 1) << "the first pass after the interval";
 }
 
 }  // namespace
