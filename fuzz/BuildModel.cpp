@@ -51,26 +51,43 @@ struct KindEntry {
   std::string_view keyword;
   std::string_view title;
   std::string_view pens;  // of the fixed outlines, one character a vertex
+  // Of the same vertices, the longitude each is placed at before its rotation: 'E' the centre's
+  // plus the half size, 'W' minus it, '.' within a quarter degree of the centre's.
+  std::string_view sides;
 };
 
 constexpr std::array<KindEntry, 8> kKinds{{
-    {Kind::Circle, "circle", " Circle ", ""},
-    {Kind::Square, "square", " Square ", "32222"},
-    {Kind::Triangle, "triangle", " Triangle ", "3222"},
-    {Kind::Plus, "plus", " Plus Sign ", "3232"},
-    {Kind::Cross, "cross", " X ", "3232"},
-    {Kind::Dot, "dot", "small dot ", "3"},
-    {Kind::Arrow, "arrow", " X ", "32322"},
-    {Kind::NumericLabel, "URN", " Numeric Label ", ""},
+    {Kind::Circle, "circle", " Circle ", "", ""},
+    {Kind::Square, "square", " Square ", "32222", "EEWWE"},
+    {Kind::Triangle, "triangle", " Triangle ", "3222", ".EW."},
+    {Kind::Plus, "plus", " Plus Sign ", "3232", "..EW"},
+    {Kind::Cross, "cross", " X ", "3232", "EWWE"},
+    {Kind::Dot, "dot", "small dot ", "3", "."},
+    {Kind::Arrow, "arrow", " X ", "32322", "....."},
+    {Kind::NumericLabel, "URN", " Numeric Label ", "", ""},
 }};
 
 struct Symbol {
   std::string titleTail;
   std::string plateId;
+  double centreLongitude = 0;
   double halfSize = 0;
   bool negative = false;
   std::vector<Int32> digits;
 };
+
+// Every rotation of finite values gives finite ones, so a vertex is written exactly when the
+// offsets that place it are finite. Those of the outlines and the ring north and south are finite
+// multiples of a finite half size; only the longitude they are placed at can overflow.
+bool Placeable(double northSouth, double longitude) { return std::isfinite(northSouth) && std::isfinite(longitude); }
+
+// A parameter field whose text lies beyond a double's range stops the line before anything of it.
+bool AllFinite(const std::vector<std::string_view>& fields) {
+  const double size = fields[5] == "7" ? 2.0 : CDbl(fields[6]);
+  for (const double value : {CDbl(fields[3]), CDbl(fields[4]), size, CDbl(fields[7])})
+    if (!std::isfinite(value)) return false;
+  return true;
+}
 
 // Most significant first, five places at most; the first takes whatever is left above them.
 void SplitNumber(double number, Symbol& symbol) {
@@ -86,13 +103,12 @@ void SplitNumber(double number, Symbol& symbol) {
   symbol.digits.push_back(ToInt32(rest));
 }
 
-Int32 CircleVertexCount(double halfSize) {
-  const double radius = halfSize > 180 ? 180 : halfSize;
+// The ring's angles in whole degrees, from 1 to one step past a full turn.
+Int32 CircleStep(double radius) {
   Int32 n = ToInt32(radius * 20);
   if (n > 360) n = 360;
   if (n < 10) n = 10;
-  const Int32 step = ToInt32(360.0 / n);
-  return 359 / step + 2;
+  return ToInt32(360.0 / n);
 }
 
 class Predictor {
@@ -115,11 +131,15 @@ class Predictor {
         Stop(MissingField(fields.size()));
         break;
       }
+      if (!AllFinite(fields)) {
+        Stop({"RuntimeException", 0, 0});
+        break;
+      }
       build_.label2 = std::string(fields[0]);
       const Symbol symbol = MakeSymbol(fields);
       for (const auto& entry : kKinds) {
         if (!SameKeyword(fields[5], entry.keyword)) continue;
-        if (!Generate(entry, symbol)) return build_;
+        if (!GenerateWhole(entry, symbol)) return build_;
         build_.symbols += 1;
       }
     }
@@ -147,11 +167,24 @@ class Predictor {
     const std::string kind(fields[5]);
     const double size = kind == "7" ? 2.0 : CDbl(fields[6]);
     symbol.halfSize = size / 2;
+    symbol.centreLongitude = CDbl(fields[4]);
     symbol.titleTail = " " + std::string(fields[0]) + " " + std::string(fields[1]) + " " + kind;
     const double plate = CDbl(fields[2]);
     symbol.plateId = plate > 999 || plate < 100 ? "101" : std::string(fields[2]);
     SplitNumber(CDbl(fields[0]), symbol);
     return symbol;
+  }
+
+  // A symbol that stops is taken back, unless the records are full.
+  bool GenerateWhole(const KindEntry& entry, const Symbol& symbol) {
+    const Int32 gincBefore = build_.ginc;
+    const std::size_t recordsBefore = build_.records.size();
+    if (Generate(entry, symbol)) return true;
+    if (build_.ginc <= kOutputRecordBound) {
+      build_.ginc = gincBefore;
+      build_.records.resize(recordsBefore);
+    }
+    return false;
   }
 
   bool Generate(const KindEntry& entry, const Symbol& symbol) {
@@ -164,35 +197,58 @@ class Predictor {
   bool Vertices(const KindEntry& entry, const Symbol& symbol) {
     switch (entry.kind) {
       case Kind::Circle: {
-        const Int32 count = CircleVertexCount(symbol.halfSize);
-        for (Int32 k = 0; k < count; ++k)
-          if (!Append(Form::MaskedVertex, k == 0 ? "3" : "2")) return false;
+        const double radius = symbol.halfSize > 180 ? 180 : symbol.halfSize;
+        const Int32 step = CircleStep(radius);
+        for (Int32 angle = 1; angle <= 360 + step; angle += step) {
+          const double eastWest = 0.0 + (std::cos(angle * 0.01745329237161969) * radius);
+          if (!Append(Form::MaskedVertex, angle == 1 ? "3" : "2", std::isfinite(eastWest + symbol.centreLongitude)))
+            return false;
+        }
         return true;
       }
       case Kind::NumericLabel: return DigitGlyphs(symbol);
       default:
-        for (char pen : entry.pens)
-          if (!Append(entry.kind == Kind::Dot ? Form::PlainVertex : Form::MaskedVertex, std::string(1, pen)))
+        for (std::size_t k = 0; k < entry.pens.size(); ++k) {
+          const double h = symbol.halfSize;
+          const char side = entry.sides[k];
+          const double longitude = symbol.centreLongitude + (side == 'E' ? 0.0 + h : side == 'W' ? 0.0 - h : 0.0);
+          if (!Append(entry.kind == Kind::Dot ? Form::PlainVertex : Form::MaskedVertex, std::string(1, entry.pens[k]),
+                      std::isfinite(longitude)))
             return false;
+        }
         return true;
     }
   }
 
   // Every digit position reads every table line; a line of fewer than four fields stops it.
+  // The glyph point, in glyph units, is the last one read, or the dash's, and lives for the build.
   bool DigitGlyphs(const Symbol& symbol) {
-    for (Int32 digit : symbol.digits) {
-      const std::string key = framework::Str(digit);
+    for (std::size_t k = 0; k < symbol.digits.size(); ++k) {
+      const std::string key = framework::Str(symbol.digits[k]);
       for (const auto& fields : digitFields_) {
         if (fields.size() < 4) return Stop(MissingField(fields.size()));
-        if (fields[0] == key && !Append(Form::MaskedVertex, std::string(fields[3]))) return false;
+        glyphNorthSouth_ = CDbl(fields[1]);
+        glyphEastWest_ = CDbl(fields[2]) + (0.7 * static_cast<double>(k + 1));
+        if (fields[0] == key && !Append(Form::MaskedVertex, std::string(fields[3]), GlyphPlaceable(symbol)))
+          return false;
       }
     }
     if (!symbol.negative) return true;
-    return Append(Form::MaskedVertex, "3") && Append(Form::MaskedVertex, "2");
+    glyphEastWest_ = (glyphEastWest_ - 0.7) - 0.75;
+    if (!Append(Form::MaskedVertex, "3", GlyphPlaceable(symbol))) return false;
+    glyphEastWest_ = glyphEastWest_ - 0.25;
+    return Append(Form::MaskedVertex, "2", GlyphPlaceable(symbol));
   }
 
-  bool Append(Form form, std::string text) {
+  bool GlyphPlaceable(const Symbol& symbol) const {
+    const double h = symbol.halfSize;
+    return Placeable(glyphNorthSouth_ * h, symbol.centreLongitude + (glyphEastWest_ * h));
+  }
+
+  // The count is raised first; a vertex that cannot be placed fails before the bound is met.
+  bool Append(Form form, std::string text, bool placeable = true) {
     build_.ginc += 1;
+    if (!placeable) return Stop({"RuntimeException", 0, 0});
     if (build_.ginc > kOutputRecordBound) return Stop({"OutOfBoundsException", build_.ginc, kOutputRecordBound});
     build_.records.push_back({form, std::move(text)});
     return true;
@@ -208,16 +264,15 @@ class Predictor {
   Int32 total_;
   const DigitTableOnDisk& digitTable_;
   std::vector<std::vector<std::string_view>> digitFields_;
+  double glyphNorthSouth_ = 0;
+  double glyphEastWest_ = 0;
   ExpectedBuild build_;
 };
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool IsNonFinite(std::string_view token) { return token == "nan" || token == "inf" || token == "-inf"; }
-
 // "-0.0000": an optional minus, digits, a point and four decimals.
 bool IsMaskedCoordinate(std::string_view token) {
-  if (IsNonFinite(token)) return true;
   if (token.starts_with('-')) token.remove_prefix(1);
   const std::size_t point = token.find('.');
   if (point == std::string_view::npos || point == 0 || token.size() - point != 5) return false;
@@ -227,8 +282,7 @@ bool IsMaskedCoordinate(std::string_view token) {
 }
 
 bool IsPlainCoordinate(std::string_view token) {
-  if (IsNonFinite(token)) return true;
-  return !token.empty() && framework::Str(CDbl(token)) == token;
+  return !token.empty() && std::isfinite(CDbl(token)) && framework::Str(CDbl(token)) == token;
 }
 
 }  // namespace

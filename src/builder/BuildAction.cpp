@@ -6,6 +6,7 @@
 #include "builder/BuildFaults.h"
 #include "builder/KindGenerators.h"
 #include "builder/ParameterLine.h"
+#include "builder/SymbolRecords.h"
 #include "framework/Exceptions.h"
 #include "framework/Runtime.h"
 #include "framework/Text.h"
@@ -46,7 +47,7 @@ bool BuildParameterLine(BuildHost& host, BuildContext& context, Int32 index) {
   bool matched = false;
   for (const auto& test : kKindTests) {
     if (framework::StringEquals(line.symbolKind, test.keyword)) {
-      test.generate(context, line);
+      AppendWholeSymbol([&] { test.generate(context, line); });
       matched = true;
     }
   }
@@ -65,7 +66,7 @@ void RunBuild(BuildHost& host) {
     // The index is the line's number in the parameter file, whose first line is never built.
     if (framework::AtInputLine(
             "parameter", index, [&] { return BuildParameterLine(host, context, index); },
-            [&] { return ParameterLineFault(context, index); }))
+            [&](const framework::RuntimeException& error) { return ParameterLineFault(context, index, error); }))
       symbolsWritten += 1;
   }
   host.BuildDone(symbolsWritten);

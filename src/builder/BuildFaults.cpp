@@ -1,5 +1,6 @@
 #include "builder/BuildFaults.h"
 
+#include "builder/NumberOutOfRange.h"
 #include "framework/Text.h"
 #include "state/Module1.h"
 
@@ -11,6 +12,20 @@ using framework::Str;
 constexpr Int32 kParameterFields = 8;
 constexpr Int32 kDigitTableFields = 4;
 
+// Mending the line and building again would add the symbols above it a second time.
+constexpr const char* kMendAndRestart =
+    " The symbols above it are built; to build the whole file, mend the line and restart the program first, as each "
+    "build adds to the records of this run.";
+
+String OutOfRange(const NumberOutOfRangeException& error) {
+  if (error.Field().empty())
+    return " describes a symbol whose outline cannot be computed: its latitude, longitude, size or bearing, or for a "
+           "number label the coordinates of its glyphs, are so large that a vertex comes out past the largest number "
+           "there is.";
+  return " has the " + error.Field() + " \"" + error.Text() +
+         "\", a number past the largest that a symbol can be built with (about 1.8e308).";
+}
+
 String Holds(bool blank, Int32 fields) {
   if (blank) return " is blank";
   return " has " + Str(fields) + (fields == 1 ? " field" : " fields");
@@ -18,7 +33,7 @@ String Holds(bool blank, Int32 fields) {
 
 }  // namespace
 
-String ParameterLineFault(const BuildContext& context, Int32 line) {
+String ParameterLineFault(const BuildContext& context, Int32 line, const framework::RuntimeException& error) {
   const String named = "Parameter line " + Str(line);
   const String bound = Str(Module1::kParameterLineBound);
   if (line > Module1::kParameterLineBound)
@@ -29,15 +44,15 @@ String ParameterLineFault(const BuildContext& context, Int32 line) {
   const Int32 fields = context.fields.UpperBound() + 1;
   if (fields < kParameterFields)
     return named + Holds(fields == 1 && context.fields(0).empty(), fields) + "; a symbol needs " +
-           Str(kParameterFields) +
-           " fields: number, description, plate ID, latitude, longitude, kind, size, bearing. "
-           "The symbols above it are built; to build the whole file, mend the line and restart the program first, "
-           "as each build adds to the records of this run.";
+           Str(kParameterFields) + " fields: number, description, plate ID, latitude, longitude, kind, size, bearing." +
+           kMendAndRestart;
   if (Module1::ginc > Module1::kOutputRecordBound)
     return "A run holds at most " + Str(Module1::kOutputRecordBound) + " output records, and parameter line " +
            Str(line) +
            " did not fit. Nothing more can be built or saved in this run; restart the program to start afresh, "
            "and build fewer symbols in a run.";
+  if (const auto* outOfRange = dynamic_cast<const NumberOutOfRangeException*>(&error))
+    return named + OutOfRange(*outOfRange) + kMendAndRestart;
   return {};
 }
 

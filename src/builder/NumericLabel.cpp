@@ -39,7 +39,7 @@ void GenerateNumericLabel(BuildContext& context, const SymbolLine& line) {
       framework::LoopYield();
       const GlyphPoint glyph = framework::AtInputLine(
           "digit table", j, [&] { return ReadDigitTableLine(table(j)); },
-          [&] { return DigitTableLineFault(table, j); });
+          [&](const framework::RuntimeException&) { return DigitTableLineFault(table, j); });
       context.glyphNorthSouth = glyph.northSouth;
       context.glyphEastWest = glyph.eastWest + (line.digitAdvance * framework::ToDouble(position));
       if (framework::StringEquals(glyph.digitKey, digitText))

@@ -1,5 +1,8 @@
 #include "builder/OutputRecords.h"
 
+#include <cmath>
+
+#include "builder/NumberOutOfRange.h"
 #include "framework/Text.h"
 
 namespace builder {
@@ -32,10 +35,16 @@ String JoinVertex(std::string_view latitudeText, std::string_view longitudeText,
 
 String CoordinateText(double degrees) { return framework::Format(degrees, "-0.0000"); }
 
+// No reader takes "nan" or "inf" for a coordinate.
+void RequireFinite(double latitude, double longitude) {
+  if (!std::isfinite(latitude) || !std::isfinite(longitude))
+    throw NumberOutOfRangeException::AtVertex(latitude, longitude);
+}
+
 double WithinThePoles(double latitude) {
   if (latitude > 90) return 90;
   if (latitude < -90) return -90;
-  return latitude;  // a NaN included
+  return latitude;
 }
 
 }  // namespace
@@ -50,10 +59,12 @@ String AttributeRecord(std::string_view plateId) {
 }
 
 String VertexRecord(double latitude, double longitude, std::string_view penCode) {
+  RequireFinite(latitude, longitude);
   return JoinVertex(CoordinateText(WithinThePoles(latitude)), CoordinateText(longitude), penCode);
 }
 
 String DotVertexRecord(double latitude, double longitude, std::string_view penCode) {
+  RequireFinite(latitude, longitude);
   return JoinVertex(framework::Str(WithinThePoles(latitude)), framework::Str(longitude), penCode);
 }
 

@@ -1,8 +1,10 @@
 #include "builder/ParameterLine.h"
 
 #include <array>
+#include <cmath>
 #include <utility>
 
+#include "builder/NumberOutOfRange.h"
 #include "framework/Conversions.h"
 #include "framework/MathFunctions.h"
 #include "framework/Text.h"
@@ -15,6 +17,12 @@ using framework::ToDouble;
 using framework::ToInt32;
 
 constexpr double kDigitAdvance = 0.7;
+
+// Text beyond a double's range reads as an infinity, which would turn every vertex of the symbol
+// into "nan": no reader takes that, so such a line is not built.
+void RequireFinite(const char* field, const String& text, double value) {
+  if (!std::isfinite(value)) throw NumberOutOfRangeException::InField(field, text);
+}
 
 void SplitDigits(const String& symbolNumber, BuildContext& context, SymbolLine& line) {
   double x = CDbl(symbolNumber);
@@ -64,6 +72,10 @@ SymbolLine ReadParameterLine(const String& text, BuildContext& context) {
   line.southOffset = kCentreOffset - line.halfSize;
   line.eastOffset = kCentreOffset + line.halfSize;
   line.westOffset = kCentreOffset - line.halfSize;
+  RequireFinite("latitude", latitude, line.centreLatitude);
+  RequireFinite("longitude", longitude, line.centreLongitude);
+  RequireFinite("size", symbolSize, line.halfSize);
+  RequireFinite("bearing", bearing, line.negatedBearing);
   SplitDigits(symbolNumber, context, line);
   line.digitAdvance = kDigitAdvance;
   return line;

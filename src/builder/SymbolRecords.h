@@ -17,6 +17,20 @@ void AppendRecord(MakeRecord&& makeRecord) {
   Module1::Append(Module1::gStringArray, Module1::ginc, std::forward<MakeRecord>(makeRecord));
 }
 
+// Runs one kind generator. A symbol cut short would end a saved file inside a feature, which
+// readers reject, so one that stops takes its records back. Not so when the records are full: the
+// count stays past their bound, so that nothing more is built or saved in the run.
+template <typename Generate>
+void AppendWholeSymbol(Generate&& generate) {
+  const Int32 before = Module1::ginc;
+  try {
+    std::forward<Generate>(generate)();
+  } catch (...) {
+    if (Module1::ginc <= Module1::kOutputRecordBound) Module1::TakeBack(Module1::gStringArray, Module1::ginc, before);
+    throw;
+  }
+}
+
 // The title record, then the attribute record.
 void AppendSymbolHeader(std::string_view kindTitle, const SymbolLine& line);
 void AppendEndRecord();

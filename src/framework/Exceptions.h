@@ -74,15 +74,15 @@ class ThreadAccessingUIException : public RuntimeException {
 };
 
 // Runs the body; a RuntimeException that leaves it names that line of that input, takes the
-// sentence explain() makes of the state the body left unless an inner layer explained it, and goes
-// on with its class unchanged.
+// sentence explain(error) makes of it and of the state the body left unless an inner layer
+// explained it, and goes on with its class unchanged.
 template <typename Body, typename Explain>
 decltype(auto) AtInputLine(std::string_view input, Int32 line, Body&& body, Explain&& explain) {
   try {
     return std::forward<Body>(body)();
   } catch (RuntimeException& error) {
     error.NameInputLine(input, line);
-    if (error.Explanation().empty()) error.Explain(std::forward<Explain>(explain)());
+    if (error.Explanation().empty()) error.Explain(std::forward<Explain>(explain)(std::as_const(error)));
     throw;
   }
 }

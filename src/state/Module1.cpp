@@ -1,5 +1,7 @@
 #include "state/Module1.h"
 
+#include <algorithm>
+
 namespace Module1 {
 
 std::shared_ptr<StringArray> gStringArray;
@@ -24,6 +26,13 @@ void Finalize() {
     *global = nullptr;
     held.reset();
   }
+}
+
+void TakeBack(const std::shared_ptr<StringArray>& array, Int32& count, Int32 kept) {
+  StringArray& target = framework::NotNil(array, "the array");
+  const Int32 last = std::min(count, target.UpperBound());
+  for (Int32 index = kept + 1; index <= last; ++index) target.Store(index, {});
+  count = kept;
 }
 
 }  // namespace Module1

@@ -43,4 +43,7 @@ void Append(const std::shared_ptr<StringArray>& array, Int32& count, MakeText&& 
   target.Store(count, std::move(text));
 }
 
+// Empties the elements after kept and sets the count back to it.
+void TakeBack(const std::shared_ptr<StringArray>& array, Int32& count, Int32 kept);
+
 }  // namespace Module1

@@ -28,6 +28,7 @@ const std::string kDigitTable = "1,0,0.25,3\n1,1,0.25,2\n7,1,0,3\n7,1,0.5,2\n7,0
 const std::string kDone = "Done, Now Save File  Total # of Symbols = ";
 const std::string kOutOfBounds = "An exception of class OutOfBoundsException was not handled: ";
 const std::string kIOException = "An exception of class IOException was not handled: ";
+const std::string kRuntime = "An exception of class RuntimeException was not handled: ";
 const std::string kSavedBefore = "the symbols saved before\n";
 
 // A box as a person saw it.
@@ -246,6 +247,18 @@ TEST_F(ProgramFaultsTest, EachReportLeadsWithWhatStoppedWhereAndWhatToDo) {
        kOutOfBounds + "index 5001 is outside the bounds 0 to 5000",
        {toFill, "nothing can be saved in it", "symbol file " + quoted(SymbolFile()) + " is left as it was",
         "Restart the program"}},
+      {"a latitude beyond a double's range",
+       [&] { return Open(kHeading + dot + "2,b,512,1e309,20,dot,2,0\n"), Build(); },
+       kRuntime + "latitude \"1e309\" is beyond the range of a double (parameter line 3)",
+       {"Parameter line 3 has the latitude \"1e309\", a number past the largest that a symbol can be built with",
+        "The symbols above it are built"}},
+      {"a square whose side lies past the largest longitude",
+       [&] {
+         const std::string largest = "1.7976931348623157e308";
+         return Open(kHeading + dot + "2,b,512,0," + largest + ",square," + largest + ",0\n"), Build();
+       },
+       kRuntime + "a vertex came out at latitude nan, longitude nan (parameter line 3)",
+       {"Parameter line 3 describes a symbol whose outline cannot be computed", "The symbols above it are built"}},
       {"a digit-table line of two fields",
        [&] { return folder.Write(files::kDigitTableName, "1,0,0.25,3\n7,1\n"), Open(kHeading + number), Build(); },
        kOutOfBounds + "index 2 is outside the bounds 0 to 1 (digit table line 2)",
@@ -296,6 +309,64 @@ TEST_F(ProgramFaultsTest, EachReportLeadsWithWhatStoppedWhereAndWhatToDo) {
     EXPECT_EQ(blamesTheTable, atTheTable) << "only a fault of the digit table is called one: " << box.text;
     for (const auto& message : backend.messages) EXPECT_TRUE(message.starts_with(kDone)) << message;
   }
+}
+
+std::size_t Count(const std::string& text, const std::string& piece) {
+  std::size_t count = 0;
+  for (auto at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) ++count;
+  return count;
+}
+
+// A field past a double's range would write "nan" into every vertex of its symbol; the build stops
+// at its line instead, and a save holds the symbols above it.
+TEST_F(ProgramFaultsTest, ANumberBeyondADoublesRangeStopsTheBuildAtItsLineAndTheSaveHoldsTheLinesAbove) {
+  const std::string plus = "1,a,512,30,20,plus,2,0\n";
+  folder.Write(files::kDigitTableName, kDigitTable);
+  ASSERT_EQ(Open(kHeading + plus).kind, Box::Kind::None);
+  ASSERT_EQ(Build().kind, Box::Kind::Plain);
+  const std::string plusAlone = StoredRecords();
+  for (const char* text : {"1e309", "-1e400"}) {
+    for (const int field : {3, 4, 6, 7}) {
+      std::vector<std::string> fields{"2", "b", "512", "30", "20", "plus", "2", "0"};
+      fields[static_cast<std::size_t>(field)] = text;
+      std::string line;
+      for (const auto& piece : fields) line += (line.empty() ? "" : ",") + piece;
+      SCOPED_TRACE(line);
+      Module1::Initialize();
+      Open(kHeading + plus + line + "\n" + plus);
+      const Box build = Build();
+      EXPECT_EQ(build.kind, Box::Kind::Warning);
+      EXPECT_TRUE(build.text.starts_with("Parameter line 3 has the ")) << build.text;
+      EXPECT_TRUE(build.details.ends_with("(parameter line 3)")) << build.details;
+      EXPECT_EQ(Save().kind, Box::Kind::None);
+      const std::string saved = ReadBytes(SymbolFile());
+      EXPECT_EQ(saved, plusAlone);
+      EXPECT_EQ(saved.find("nan"), std::string::npos);
+      EXPECT_EQ(saved.find("inf"), std::string::npos);
+    }
+  }
+}
+
+// Readers reject a file that ends inside a symbol: one that a build stops in is taken back.
+TEST_F(ProgramFaultsTest, ASymbolCutShortIsTakenBackSoThatASaveHoldsWholeSymbols) {
+  const std::string table = kDigitTable + "1,0,0,3\n2,0,0,3\n2,1,0,2\n1,0.5,0,2\n1,2,3\n";
+  folder.Write(files::kDigitTableName, table);
+  Open(kHeading + "1,c,512,30,20,circle,2,0\n-12,n,512,30,20,URN,2,30\n3,p,512,30,20,plus,2,0\n");
+  const Box build = Build();
+  EXPECT_TRUE(build.details.ends_with("(digit table line 10)")) << build.details;
+  EXPECT_EQ(Save().kind, Box::Kind::None);
+  std::string saved = ReadBytes(SymbolFile());
+  EXPECT_EQ(Count(saved, "9999 9999 "), 1U) << saved;
+  EXPECT_EQ(Count(saved, "99.0000 99.0000 3\n"), 1U) << saved;
+  EXPECT_TRUE(saved.starts_with("9999 9999  Circle ")) << saved;
+
+  // With the table mended, the next build goes on after the circle.
+  folder.Write(files::kDigitTableName, kDigitTable);
+  EXPECT_EQ(Build().kind, Box::Kind::Plain);
+  EXPECT_EQ(Save().kind, Box::Kind::None);
+  saved = ReadBytes(SymbolFile());
+  EXPECT_EQ(Count(saved, "9999 9999 "), 4U) << saved;
+  EXPECT_EQ(Count(saved, "99.0000 99.0000 3\n"), 4U) << saved;
 }
 
 }  // namespace

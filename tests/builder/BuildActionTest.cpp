@@ -2,6 +2,7 @@
 
 #include "builder/BuildAction.h"
 #include "builder/BuildHarness.h"
+#include "builder/NumberOutOfRange.h"
 #include "framework/Runtime.h"
 
 namespace {
@@ -65,7 +66,7 @@ TEST_F(BuildTest, ALineCountLeftAtFiveHundredAndOneStopsAtThatLine) {
 
 TEST_F(BuildTest, HostileLinesAreBuiltWithoutHarm) {
   HoldParameterLines({std::string(10 * 1024 * 1024, 'x') + ",,,,,,,", std::string("\0\xFF,\x01,\xFE,\x80,,dot,,", 15),
-                      "999999999999,a,1e400,-1e400,nan,square,1e300,1e9"});
+                      "999999999999,a,1e400,-1e300,nan,square,1e300,1e9"});
   builder::RunBuild(host);
   EXPECT_EQ(host.buildsDone, std::vector<framework::Int32>{2});
   EXPECT_EQ(host.lastLine.firstDigit, 99999999);
@@ -174,6 +175,72 @@ TEST_F(BuildTest, TheReportOfAnExceptionThatStopsABuildEndsWithTheLineItStoppedA
           << c.name;
       EXPECT_TRUE(error.Explanation().starts_with(c.sentence)) << c.name << ": " << error.Explanation();
     }
+  }
+}
+
+// Nothing of the line is appended: the symbols above it stay whole, and no record holds "nan".
+TEST_F(BuildTest, ANumberNoRecordCanHoldStopsTheBuildAtItsLine) {
+  const std::string circle = "1,a,512,30,20,circle,2,0";
+  const std::string largest = "1.7976931348623157e308";
+  const std::string vertex = "a vertex came out at latitude nan, longitude nan (parameter line 3)";
+  const std::string overflowed = "Parameter line 3 describes a symbol whose outline cannot be computed";
+  const struct {
+    const char* name;
+    std::string line;
+    std::vector<std::string> digitTable;
+    std::string what;
+    std::string sentence;  // its start
+  } cases[] = {
+      {"latitude",
+       "2,b,512,1e309,20,plus,2,0",
+       {},
+       "latitude \"1e309\" is beyond the range of a double (parameter line 3)",
+       "Parameter line 3 has the latitude \"1e309\", a number past the largest that a symbol can be built with"},
+      {"longitude",
+       "2,b,512,30,-1e400,circle,2,0",
+       {},
+       "longitude \"-1e400\" is beyond the range of a double (parameter line 3)",
+       "Parameter line 3 has the longitude \"-1e400\""},
+      {"size",
+       "2,b,512,30,20,URN,1e309,0",
+       {},
+       "size \"1e309\" is beyond the range of a double (parameter line 3)",
+       "Parameter line 3 has the size \"1e309\""},
+      {"bearing",
+       "2,b,512,30,20,arrow,2,-1e400",
+       {},
+       "bearing \"-1e400\" is beyond the range of a double (parameter line 3)",
+       "Parameter line 3 has the bearing \"-1e400\""},
+      {"a square whose east side lies past the largest longitude",
+       "2,b,512,0," + largest + ",square," + largest + ",0",
+       {},
+       vertex,
+       overflowed},
+      {"a label whose glyph lies past it",
+       "-12,b,512,30,20,URN,1e300,0",
+       {"1,0,0.25,3", "1,0,1e308,2"},
+       vertex,
+       overflowed},
+  };
+  HoldParameterLines({circle});
+  builder::RunBuild(host);
+  const auto circleAlone = Records();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Module1::Initialize();
+    host.buildsDone.clear();
+    host.digitTable = c.digitTable;
+    HoldParameterLines({circle, c.line});
+    try {
+      builder::RunBuild(host);
+      ADD_FAILURE() << "the build ended normally";
+    } catch (const builder::NumberOutOfRangeException& error) {
+      EXPECT_EQ(framework::ExceptionReport(error), "An exception of class RuntimeException was not handled: " + c.what);
+      EXPECT_TRUE(error.Explanation().starts_with(c.sentence)) << error.Explanation();
+      EXPECT_NE(error.Explanation().find("The symbols above it are built"), std::string::npos);
+    }
+    EXPECT_EQ(Records(), circleAlone);
+    EXPECT_TRUE(host.buildsDone.empty());
   }
 }
 

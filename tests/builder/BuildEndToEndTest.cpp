@@ -89,13 +89,21 @@ TEST_F(BuildEndToEnd, RecordsAtTheEdgesOfTheGeometry) {
   }
 }
 
-TEST_F(BuildEndToEnd, ABadDigitTableLineStopsTheBuildInsideTheNumericLabel) {
+// The label stops after its title, attribute and one "1" point; those are taken back.
+TEST_F(BuildEndToEnd, ABadDigitTableLineStopsTheBuildAndTakesBackTheLabelItCutShort) {
   HoldParameterLines({"1,Dot,512,30,20,dot,2,0", "-17,Test,512,30.0,20.0,URN,2,0", "2,Dot,512,30,20,dot,2,0"});
   host.digitTable = {"1,0,0.25,3", "7,1,0", "7,1,0.5,2"};
   EXPECT_THROW(RunBuild(host), framework::OutOfBoundsException);
-  // The dot's four records, then the label's title, attribute and its one "1" point.
-  EXPECT_EQ(Module1::ginc, 7);
   EXPECT_TRUE(host.buildsDone.empty());
+  ASSERT_EQ(Module1::ginc, 4) << "the dot's records alone";
+  EXPECT_EQ(Records().back(), "99.0000 99.0000 3\n");
+  for (framework::Int32 index = 5; index <= 7; ++index) EXPECT_EQ((*Module1::gStringArray)(index), "") << index;
+
+  // A later build goes on from the dot.
+  host.digitTable = {"1,0,0.25,3"};
+  RunBuild(host);
+  ASSERT_GT(Records().size(), 4u);
+  EXPECT_EQ(Records()[4], Records()[0]);
 }
 
 }  // namespace

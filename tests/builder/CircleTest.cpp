@@ -42,12 +42,35 @@ TEST_F(Circle, VertexCountFollowsTheSizeWithTruncatedSteps) {
     const char* size;
     std::size_t vertices;
   };
-  for (const Case& c :
-       {Case{"1", 11},   Case{"0.5", 11},  Case{"1.08", 11},   Case{"-3", 11},     Case{"2", 21},     Case{"3", 31},
-        Case{"4", 41},   Case{"5", 53},    Case{"6", 61},      Case{"7", 73},      Case{"8", 91},     Case{"9", 91},
-        Case{"10", 121}, Case{"11", 121},  Case{"12", 121},    Case{"13", 181},    Case{"14", 181},   Case{"15", 181},
-        Case{"18", 181}, Case{"19", 361},  Case{"24", 361},    Case{"25", 361},    Case{"35", 361},   Case{"36", 361},
-        Case{"40", 361}, Case{"800", 361}, Case{"1e300", 361}, Case{"-1e300", 11}, Case{"1e999", 361}}) {
+  for (const Case& c : {Case{"1", 11},
+                        Case{"0.5", 11},
+                        Case{"1.08", 11},
+                        Case{"-3", 11},
+                        Case{"2", 21},
+                        Case{"3", 31},
+                        Case{"4", 41},
+                        Case{"5", 53},
+                        Case{"6", 61},
+                        Case{"7", 73},
+                        Case{"8", 91},
+                        Case{"9", 91},
+                        Case{"10", 121},
+                        Case{"11", 121},
+                        Case{"12", 121},
+                        Case{"13", 181},
+                        Case{"14", 181},
+                        Case{"15", 181},
+                        Case{"18", 181},
+                        Case{"19", 361},
+                        Case{"24", 361},
+                        Case{"25", 361},
+                        Case{"35", 361},
+                        Case{"36", 361},
+                        Case{"40", 361},
+                        Case{"800", 361},
+                        Case{"1e300", 361},
+                        Case{"-1e300", 11},
+                        Case{"1.7976931348623157e308", 361}}) {
     EXPECT_EQ(Ring(c.size).size(), c.vertices) << "size " << c.size;
     EXPECT_EQ(Module1::ginc, static_cast<Int32>(c.vertices) + 3) << "size " << c.size;
   }
@@ -74,13 +97,6 @@ TEST_F(Circle, ZeroSizePutsEveryVertexOnTheCentre) {
   const auto ring = Ring("0");
   ASSERT_EQ(ring.size(), 11u);
   for (std::size_t k = 1; k < ring.size(); ++k) EXPECT_EQ(ring[k], "30.0001 20.0000 2");
-}
-
-TEST_F(Circle, AnInfiniteCentreWritesNotANumberAndStillCloses) {
-  const auto ring = Ring("2", "1e999,20");
-  ASSERT_EQ(ring.size(), 21u);
-  EXPECT_EQ(ring.front(), "nan nan 3");
-  EXPECT_EQ(Records().back(), "99.0000 99.0000 3\n");
 }
 
 }  // namespace

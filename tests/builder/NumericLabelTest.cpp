@@ -6,6 +6,7 @@
 
 #include "builder/BuilderFixture.h"
 #include "builder/KindGenerators.h"
+#include "builder/NumberOutOfRange.h"
 #include "framework/Exceptions.h"
 
 namespace builder {
@@ -134,13 +135,30 @@ TEST_F(NumericLabel, WithoutATableOnlyTheDashIsDrawnAndItsPointCarriesOverLines)
   EXPECT_THAT(Label("5", "2", "0"), ElementsAre());
 }
 
-TEST_F(NumericLabel, HugeOrInfiniteValuesStillWriteEveryRecord) {
-  LoadDigitTable(Join({kFiveLineTable, {"1,1e308,-1e308,2", "1,1e999,0,2"}}));
-  for (const char* parameterLine : {"-17,Test,512,30,20,URN,1e300,1e9", "-17,Test,512,95,1e999,URN,-1e300,0",
-                                    "-123456,Test,512,-91,20,URN,2,-1e9"}) {
+TEST_F(NumericLabel, HugeValuesWriteEveryRecordAndAGlyphPointPastTheRangeRaises) {
+  const struct {
+    std::vector<std::string> extraLines;
+    const char* parameterLine;
+    bool whole;
+  } cases[] = {
+      {{"1,1e308,-1e308,2"}, "-17,Test,512,30,20,URN,2,1e9", true},
+      {{}, "-17,Test,512,30,20,URN,1e300,1e9", true},
+      {{}, "17,Test,512,95,1.7976931348623157e308,URN,-1e300,0", true},
+      {{}, "-123456,Test,512,-91,20,URN,2,-1e9", true},
+      // A glyph coordinate beyond a double's range, and one whose product with the half size is.
+      {{"1,1e999,0,2"}, "-17,Test,512,30,20,URN,2,0", false},
+      {{"1,0,1e308,2"}, "-17,Test,512,30,20,URN,1e300,0", false},
+  };
+  for (const auto& c : cases) {
+    LoadDigitTable(Join({kFiveLineTable, c.extraLines}));
     Module1::ginc = 0;
-    GenerateNumericLabel(context, Line(parameterLine));
-    EXPECT_EQ(Records().back(), "99.0000 99.0000 3\n") << parameterLine;
+    const SymbolLine line = Line(c.parameterLine);
+    if (c.whole) {
+      GenerateNumericLabel(context, line);
+      EXPECT_EQ(Records().back(), "99.0000 99.0000 3\n") << c.parameterLine;
+    } else {
+      EXPECT_THROW(GenerateNumericLabel(context, line), NumberOutOfRangeException) << c.parameterLine;
+    }
   }
 }
 

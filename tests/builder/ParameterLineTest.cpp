@@ -2,12 +2,14 @@
 
 #include <vector>
 
+#include "builder/NumberOutOfRange.h"
 #include "builder/ParameterLine.h"
 #include "framework/Exceptions.h"
 
 namespace {
 
 using builder::BuildContext;
+using builder::NumberOutOfRangeException;
 using builder::ReadParameterLine;
 
 std::string LineWithNumber(const std::string& number) { return number + ",Test,512,30.0,20.0,square,2,45"; }
@@ -105,6 +107,37 @@ TEST(ParameterLineTest, AMissingFieldRaisesOutOfBounds) {
   for (const char* text : {"1,Test,512,30,20,square,2", "", "1"}) {
     BuildContext context;
     EXPECT_THROW(ReadParameterLine(text, context), framework::OutOfBoundsException) << '"' << text << '"';
+  }
+}
+
+// An infinity would make every vertex of the symbol "nan"; a finite value builds, however large.
+TEST(ParameterLineTest, ALatitudeLongitudeSizeOrBearingBeyondADoublesRangeRaisesNamingTheField) {
+  const struct {
+    const char* line;
+    const char* field;  // nullptr: the line is read
+    const char* text;
+  } cases[] = {
+      {"1,X,201,1e309,10,plus,2,0", "latitude", "1e309"},
+      {"1,X,201,0,-1e400,plus,2,0", "longitude", "-1e400"},
+      {"1,X,201,0,10,plus, 1e309,0", "size", " 1e309"},
+      {"1,X,201,0,10,plus,2,-1e400", "bearing", "-1e400"},
+      {"1,X,201,1e309,1e309,plus,1e309,1e309", "latitude", "1e309"},
+      {"1,X,201,0,10,plus,2,1e400000000000000000000000000000000000000000000", "bearing",
+       "1e40000000000000000000000000000000000000..."},
+      {"1,X,201,1e308,-1.7976931348623157e308,plus,1.7976931348623157e308,1e308", nullptr, nullptr},
+      {"1e309,X,1e309,inf,nan,plus,-infinity,NaN", nullptr, nullptr},
+      {"1,X,201,0,10,7,1e309,0", nullptr, nullptr},
+  };
+  for (const auto& c : cases) {
+    BuildContext context;
+    try {
+      ReadParameterLine(c.line, context);
+      EXPECT_EQ(c.field, nullptr) << c.line << ": read";
+    } catch (const NumberOutOfRangeException& error) {
+      ASSERT_NE(c.field, nullptr) << c.line << ": " << error.what();
+      EXPECT_EQ(error.Field(), c.field) << c.line;
+      EXPECT_EQ(error.Text(), c.text) << c.line;
+    }
   }
 }
 

@@ -69,9 +69,10 @@ TEST(ExceptionReportTest, TheInnermostLineAndSentenceStayAndAnOuterLayerSpeaksOn
           "parameter", 15,
           [&] {
             framework::AtInputLine(
-                "digit table", 3, [] { throw framework::OutOfBoundsException(2, 1); }, [&] { return c.inner; });
+                "digit table", 3, [] { throw framework::OutOfBoundsException(2, 1); },
+                [&](const framework::RuntimeException&) { return c.inner; });
           },
-          [&] { return ++outerAsked, std::string("The records are full."); });
+          [&](const framework::RuntimeException&) { return ++outerAsked, std::string("The records are full."); });
       ADD_FAILURE() << "nothing was raised";
     } catch (const framework::OutOfBoundsException& error) {
       EXPECT_EQ(error.Explanation(), c.kept);
