@@ -1,12 +1,15 @@
-// The one place where the program's code calls the system directly: only POSIX's calls can
-// refuse a file that is not regular without ever blocking in the open. Elsewhere, standard C++
-// checks the file's type first and then opens it by name.
-#include "framework/ReadableFile.h"
+// The one place where the program's code calls the system directly: the process's signal
+// settings, and the open of a ReadableFile. Only POSIX's calls can refuse a file that is not
+// regular without ever blocking in the open; elsewhere, standard C++ checks the file's type first
+// and then opens it by name.
+#include "framework/SystemCalls.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 #include "framework/Exceptions.h"
+#include "framework/ReadableFile.h"
 #include "framework/Types.h"
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -26,6 +29,12 @@ namespace {
 }
 
 }  // namespace
+
+void IgnoreFileSizeSignal() {
+#ifdef SIGXFSZ
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
 
 #if defined(__unix__) || defined(__APPLE__)
 
