@@ -244,7 +244,7 @@ TEST_F(ProgramFaultsTest, EachReportLeadsWithWhatStoppedWhereAndWhatToDo) {
       {"the records full, at a save",
        [&] { return Open(kHeading + Repeated(circle, 14)), Build(), Save(); },
        kOutOfBounds + "index 5001 is outside the bounds 0 to 5000",
-       {toFill, "nothing can be saved in it", "symbol file " + quoted(SymbolFile()) + " is left as it was",
+       {toFill, "nothing can be saved in it", "no symbol file " + quoted(SymbolFile()) + " was created",
         "Restart the program"}},
       {"a digit-table line of two fields",
        [&] { return folder.Write(files::kDigitTableName, "1,0,0.25,3\n7,1\n"), Open(kHeading + number), Build(); },
@@ -276,7 +276,7 @@ TEST_F(ProgramFaultsTest, EachReportLeadsWithWhatStoppedWhereAndWhatToDo) {
        kIOException + "cannot create ",
        {"Symbol file " + quoted(folder.Path() / "absent" / "symbols.dat") +
             " could not be saved: No such file or directory.",
-        "It is left as it was"}},
+        "No file was created, and the symbols built are kept"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

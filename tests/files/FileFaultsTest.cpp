@@ -1,6 +1,6 @@
 // A save that fails, by a disk that fails the writer or by the read past the stored records: the
 // fault is reported by the framework's dispatch, led by what stopped the save and that the target
-// stays as it was, which it does; the next save writes every record.
+// stays as it was, or that none was created, which holds; the next save writes every record.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -93,22 +93,26 @@ constexpr const char* kOldSymbolFile = "the symbols saved before\n";
 
 TEST_F(FileFaultsTest, ASaveThatFailsLeavesTheTargetAsItWas) {
   const std::string target = "\"" + (folder.Path() / "symbols.dat").string() + "\"";
-  const std::string tooLarge = "Symbol file " + target + " could not be saved: File too large. It is left as it was";
+  const std::string tooLarge = "Symbol file " + target + " could not be saved: File too large. ";
+  const std::string kept = ", and the symbols built are kept: make room or choose another place, then save again.";
   const struct {
     const char* name;
     int records;
-    rlim_t fileSizeLimit;  // 0: none
-    const char* details;   // its start
-    std::string sentence;  // a part of it
+    rlim_t fileSizeLimit;    // 0: none
+    const char* details;     // its start
+    std::string overAFile;   // a part of the sentence, over an existing file
+    std::string toANewPath;  // and to a new path
   } cases[] = {
       {"the read past the stored records", Module1::kOutputRecordBound + 1, 0,
        "An exception of class OutOfBoundsException was not handled: index 5001 is outside the bounds 0 to 5000",
-       "nothing can be saved in it: symbol file " + target + " is left as it was. Restart the program"},
+       "nothing can be saved in it: symbol file " + target + " is left as it was. Restart the program",
+       "nothing can be saved in it: no symbol file " + target + " was created. Restart the program"},
       {"a write that fails part-way", 3000, 64 * 1024,
-       "An exception of class IOException was not handled: cannot write ", tooLarge},
+       "An exception of class IOException was not handled: cannot write ", tooLarge + "It is left as it was" + kept,
+       tooLarge + "No file was created" + kept},
       // All of it still sits in the stream's buffer, so only the final flush meets the limit.
       {"a failure at the final flush", 10, 512, "An exception of class IOException was not handled: cannot save ",
-       tooLarge},
+       tooLarge + "It is left as it was" + kept, tooLarge + "No file was created" + kept},
   };
   for (const auto& c : cases) {
     for (const bool existing : {true, false}) {
@@ -125,7 +129,8 @@ TEST_F(FileFaultsTest, ASaveThatFailsLeavesTheTargetAsItWas) {
       }
       const auto report = TakeReport();
       EXPECT_TRUE(report.details.starts_with(c.details)) << report.details;
-      EXPECT_NE(report.sentence.find(c.sentence), std::string::npos) << report.sentence;
+      const std::string& sentence = existing ? c.overAFile : c.toANewPath;
+      EXPECT_NE(report.sentence.find(sentence), std::string::npos) << report.sentence;
       EXPECT_EQ(TakeReport().details, "") << "one fault, one report";
       EXPECT_EQ(FolderContents(folder.Path()), before) << "a new path stays absent, no temporary file stays behind";
       if (existing) {
