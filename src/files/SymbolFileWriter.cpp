@@ -1,5 +1,7 @@
 #include "files/SymbolFileWriter.h"
 
+#include <cerrno>
+
 #include "files/FileFaults.h"
 #include "framework/Nil.h"
 #include "framework/Runtime.h"
@@ -23,10 +25,13 @@ void WriteRecords(const std::shared_ptr<framework::FolderItem>& file) {
 // A save that stops never commits, so a file that was there is as it was, and none is made where
 // none was.
 framework::String SaveFault(const framework::FolderItem& file, bool existed, const framework::RuntimeException& error) {
-  if (const auto* failure = dynamic_cast<const framework::IOException*>(&error))
+  if (const auto* failure = dynamic_cast<const framework::IOException*>(&error)) {
+    // The system's numbers for a folder and for a pipe, a device or a socket: no room would help.
+    const bool notAFile = failure->ErrorNumber() == EISDIR || failure->ErrorNumber() == ENXIO;
     return "Symbol file " + Quoted(file) + " could not be saved: " + failure->Reason() + ". " +
-           (existed ? "It is left as it was" : "No file was created") +
-           ", and the symbols built are kept: make room or choose another place, then save again.";
+           (existed ? "It is left as it was" : "No file was created") + ", and the symbols built are kept: " +
+           (notAFile ? "choose a file to save to" : "make room or choose another place") + ", then save again.";
+  }
   if (Module1::ginc <= Module1::kOutputRecordBound) return {};
   const framework::String fate = existed ? "symbol file " + Quoted(file) + " is left as it was"
                                          : "no symbol file " + Quoted(file) + " was created";

@@ -2,6 +2,7 @@
 // it leaves its handler, in a warning that says what stopped, where and what to do; nothing stored
 // is lost, and the window stays usable.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cctype>
@@ -85,6 +86,7 @@ class ProgramFaultsTest : public testing::Test {
   fs::path ParameterFile() const { return folder.Path() / "parameters.txt"; }
   fs::path SymbolFile() const { return folder.Path() / "symbols.dat"; }
   fs::path DigitTable() const { return folder.Path() / files::kDigitTableName; }
+  fs::path Pipe() const { return folder.Path() / "pipe"; }
 
   std::string StoredRecords() const {
     std::string all;
@@ -277,6 +279,11 @@ TEST_F(ProgramFaultsTest, EachReportLeadsWithWhatStoppedWhereAndWhatToDo) {
        {"Symbol file " + quoted(folder.Path() / "absent" / "symbols.dat") +
             " could not be saved: No such file or directory.",
         "No file was created, and the symbols built are kept"}},
+      {"a named pipe chosen to save to",
+       [&] { return ::mkfifo(Pipe().c_str(), 0600), Open(kHeading + dot), Build(), SaveTo(Pipe()); },
+       kIOException + "cannot create ",
+       {"Symbol file " + quoted(Pipe()) + " could not be saved: Is a named pipe, not a file.",
+        "It is left as it was, and the symbols built are kept: choose a file to save to, then save again."}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
