@@ -5,7 +5,6 @@
 #include "framework/SystemCalls.h"
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 
 #include "framework/Exceptions.h"
@@ -14,6 +13,7 @@
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #else
@@ -30,13 +30,17 @@ namespace {
 
 }  // namespace
 
+#if defined(__unix__) || defined(__APPLE__)
+
+// sigaction, whose effect in a process with threads (the toolkit starts some) is specified, where
+// signal's is not.
 void IgnoreFileSizeSignal() {
 #ifdef SIGXFSZ
-  std::signal(SIGXFSZ, SIG_IGN);
+  struct sigaction ignore {};
+  ignore.sa_handler = SIG_IGN;
+  if (sigemptyset(&ignore.sa_mask) == 0) ::sigaction(SIGXFSZ, &ignore, nullptr);
 #endif
 }
-
-#if defined(__unix__) || defined(__APPLE__)
 
 struct ReadableFile::Handle {
   int descriptor;
@@ -64,6 +68,9 @@ std::size_t ReadableFile::Read(char* buffer, std::size_t capacity) {
 }
 
 #else
+
+// The signal is POSIX's: nothing else raises it.
+void IgnoreFileSizeSignal() {}
 
 namespace {
 
