@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/Runtime.h"
+#include "framework/SystemCalls.h"
 
 namespace framework {
 namespace {
@@ -22,6 +23,7 @@ RuntimeState state;
 
 void RuntimeInit() {
   MarkMainThread();
+  IgnoreFileSizeSignal();
   state = RuntimeState{};
 }
 

@@ -11,7 +11,8 @@ namespace framework {
 
 // The framework's side of start-up and shutdown, in the order a program calls it.
 
-// This thread becomes the main thread; no application, no open window, exit code 0.
+// This thread becomes the main thread; no application, no open window, exit code 0. A write past
+// a file-size limit fails from then on, instead of ending the process.
 void RuntimeInit();
 // The framework holds the application from then on.
 void RuntimeRegisterAppObject(std::shared_ptr<Application> application);

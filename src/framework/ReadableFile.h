@@ -20,7 +20,7 @@ class ReadableFile {
   std::size_t Read(char* buffer, std::size_t capacity);
 
  private:
-  // The platform's handle, kept out of sight so that only ReadableFile.cpp knows the platform.
+  // The platform's handle, kept out of sight so that only SystemCalls.cpp knows the platform.
   struct Handle;
   std::filesystem::path path_;
   std::unique_ptr<Handle> handle_;

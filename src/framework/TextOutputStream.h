@@ -12,7 +12,8 @@ namespace framework {
 // a stream released without it discards what it wrote, so a failed save never touches the target.
 class TextOutputStream {
  public:
-  // Raises NilObjectException for a Nil file and IOException when it cannot be created.
+  // Raises NilObjectException for a Nil file and IOException when it cannot be created, as when
+  // the path is a folder, a pipe, a device or a socket, which is refused before anything is written.
   static std::shared_ptr<TextOutputStream> Create(const std::shared_ptr<FolderItem>& file);
   ~TextOutputStream();
   TextOutputStream(const TextOutputStream&) = delete;

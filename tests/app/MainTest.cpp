@@ -1,17 +1,21 @@
 // The program's own main, compiled into this test as ProgramMain, run in a child process: with
-// toolkit options on its command line, and from another working folder.
+// toolkit options on its command line, from another working folder, and under a file-size limit.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QDialog>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <stdexcept>
 #include <string>
@@ -76,18 +80,24 @@ int RunMain(const std::vector<std::string>& options, QtStartUpFunction person) {
   std::exit(RunMain(options, LookAtTheWindowThenQuit));
 }
 
+// Opens parameters.txt of the working folder, builds it and saves to symbols.dat there; the
+// person, when given, acts on the box that the save shows.
+void OpenBuildSave(QMainWindow& window, std::function<void(QWidget&)> person = {}) {
+  const std::filesystem::path here = std::filesystem::current_path();
+  PressAndAnswer(window, "1. Open Symbol Parameter File", here / "parameters.txt");
+  WhenModal([](QWidget& box) {
+    if (auto* dialog = qobject_cast<QDialog*>(&box)) dialog->accept();
+  });
+  Press(window, "2. Build Symbols");
+  PressAndAnswer(window, "3. Save Kestrovan Symbol File (.dat)", here / "symbols.dat", std::move(person));
+}
+
 // In a working folder that holds the parameter file and no digit table.
 void OpenBuildSaveThenQuit() {
   QTimer::singleShot(0, [] {
     QMainWindow* window = TheWindow();
     Expect(window != nullptr, "the window is shown");
-    const std::filesystem::path here = std::filesystem::current_path();
-    PressAndAnswer(*window, "1. Open Symbol Parameter File", here / "parameters.txt");
-    WhenModal([](QWidget& box) {
-      if (auto* dialog = qobject_cast<QDialog*>(&box)) dialog->accept();
-    });
-    Press(*window, "2. Build Symbols");
-    PressAndAnswer(*window, "3. Save Kestrovan Symbol File (.dat)", here / "symbols.dat");
+    OpenBuildSave(*window);
     Press(*window, "4. Quit");
   });
 }
@@ -105,6 +115,51 @@ void OpenBuildSaveThenQuit() {
   }
   // Only a drawn stroke ends in pen code 2; a label without its digits leaves the header and end records.
   Expect(saved.find(" 2\n") != std::string::npos, "the saved file holds the digit's strokes:\n" + saved);
+  std::exit(exitCode);
+}
+
+constexpr const char* kSavedBefore = "the symbols saved before\n";
+
+// In a working folder that holds the parameter file and a symbol file saved before.
+void SaveOverTheFileSavedBeforeThenQuit() {
+  QTimer::singleShot(0, [] {
+    QMainWindow* window = TheWindow();
+    Expect(window != nullptr, "the window is shown");
+    static bool reported = false;
+    OpenBuildSave(*window, [](QWidget& modal) {
+      auto* box = qobject_cast<QMessageBox*>(&modal);
+      Expect(box != nullptr && box->icon() == QMessageBox::Warning, "the save shows a warning");
+      Expect(box->text().contains("could not be saved: File too large."),
+             "the report says why: " + box->text().toStdString());
+      reported = true;
+      box->accept();
+    });
+    Expect(reported, "the failed save is reported");
+    Expect(ReadBytes(std::filesystem::current_path() / "symbols.dat") == kSavedBefore,
+           "the file saved before is left as it was");
+    Press(*window, "4. Quit");
+  });
+}
+
+// Under a file-size limit that the save passes, with the signal a write past it raises at its
+// default, which ends a process.
+[[noreturn]] void RunMainUnderAFileSizeLimit() {
+  int exitCode = 1;
+  {
+    const TempFolder folder;
+    std::string parameters = "Symbol parameters\n";
+    for (int k = 0; k < 200; ++k) parameters += "1,p,512,10,20,plus,2,0\n";
+    folder.Write("parameters.txt", parameters);
+    folder.Write("symbols.dat", kSavedBefore);
+    std::filesystem::current_path(folder.Path());
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    // As `ulimit -f 8` sets it: 8 blocks of 512 bytes, a small part of 200 plus signs' records.
+    limit.rlim_cur = 8 * 512;
+    Expect(::setrlimit(RLIMIT_FSIZE, &limit) == 0, "the file-size limit is set");
+    ::signal(SIGXFSZ, SIG_DFL);
+    exitCode = RunMain({}, SaveOverTheFileSavedBeforeThenQuit);
+  }
   std::exit(exitCode);
 }
 
@@ -130,6 +185,12 @@ TEST(MainTest, ToolkitOptionsOnTheCommandLineChangeNothingAndTheProgramQuitsNorm
 TEST(MainTest, AProgramStartedFromAnotherWorkingFolderFindsItsDigitTableBesideItsExecutable) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(RunMainFromAnotherFolder(), testing::ExitedWithCode(0), "");
+}
+
+TEST(MainTest, ASavePastAFileSizeLimitIsReportedAndTheProgramGoesOn) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  // The technical line goes to standard error too.
+  EXPECT_EXIT(RunMainUnderAFileSizeLimit(), testing::ExitedWithCode(0), "IOException .*: File too large");
 }
 
 TEST(MainTest, AFailedStartUpExitsWithOne) {

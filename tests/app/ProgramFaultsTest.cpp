@@ -2,6 +2,7 @@
 // it leaves its handler, in a warning that says what stopped, where and what to do; nothing stored
 // is lost, and the window stays usable.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cctype>
@@ -86,6 +87,7 @@ class ProgramFaultsTest : public testing::Test {
   fs::path ParameterFile() const { return folder.Path() / "parameters.txt"; }
   fs::path SymbolFile() const { return folder.Path() / "symbols.dat"; }
   fs::path DigitTable() const { return folder.Path() / files::kDigitTableName; }
+  fs::path Pipe() const { return folder.Path() / "pipe"; }
 
   std::string StoredRecords() const {
     std::string all;
@@ -245,7 +247,7 @@ TEST_F(ProgramFaultsTest, EachReportLeadsWithWhatStoppedWhereAndWhatToDo) {
       {"the records full, at a save",
        [&] { return Open(kHeading + Repeated(circle, 14)), Build(), Save(); },
        kOutOfBounds + "index 5001 is outside the bounds 0 to 5000",
-       {toFill, "nothing can be saved in it", "symbol file " + quoted(SymbolFile()) + " is left as it was",
+       {toFill, "nothing can be saved in it", "no symbol file " + quoted(SymbolFile()) + " was created",
         "Restart the program"}},
       {"a latitude beyond a double's range",
        [&] { return Open(kHeading + dot + "2,b,512,1e309,20,dot,2,0\n"), Build(); },
@@ -289,7 +291,12 @@ TEST_F(ProgramFaultsTest, EachReportLeadsWithWhatStoppedWhereAndWhatToDo) {
        kIOException + "cannot create ",
        {"Symbol file " + quoted(folder.Path() / "absent" / "symbols.dat") +
             " could not be saved: No such file or directory.",
-        "It is left as it was"}},
+        "No file was created, and the symbols built are kept"}},
+      {"a named pipe chosen to save to",
+       [&] { return ::mkfifo(Pipe().c_str(), 0600), Open(kHeading + dot), Build(), SaveTo(Pipe()); },
+       kIOException + "cannot create ",
+       {"Symbol file " + quoted(Pipe()) + " could not be saved: Is a named pipe, not a file.",
+        "It is left as it was, and the symbols built are kept: choose a file to save to, then save again."}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -6,11 +6,13 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
+#include <system_error>
 
 // What a person does to the real window in tests: act on the modal widget once the code under
 // test opens one, find widgets by their text, press buttons and answer file dialogs.
@@ -66,9 +68,12 @@ inline void Press(QMainWindow& window, const char* caption) {
   QTest::mouseClick(button, Qt::LeftButton);
 }
 
-// Presses the button whose handler opens a file dialog; empty answers cancel it.
-inline void PressAndAnswer(QMainWindow& window, const char* caption, const std::filesystem::path& answer) {
-  WhenModal([answer](QWidget& modal) {
+// Presses the button whose handler opens a file dialog; empty answers cancel it. The save
+// dialog's question before it replaces a file is answered yes. The person, when given, acts on the
+// next modal the press opens, as the box that a failed save shows.
+inline void PressAndAnswer(QMainWindow& window, const char* caption, const std::filesystem::path& answer,
+                           std::function<void(QWidget&)> person = {}) {
+  WhenModal([answer, person = std::move(person)](QWidget& modal) {
     auto* dialog = qobject_cast<QFileDialog*>(&modal);
     ASSERT_NE(dialog, nullptr);
     if (answer.empty()) {
@@ -79,7 +84,18 @@ inline void PressAndAnswer(QMainWindow& window, const char* caption, const std::
     auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
     ASSERT_NE(name, nullptr);
     name->setText(QString::fromStdString(answer.string()));
+    std::error_code unknown;
+    if (dialog->acceptMode() == QFileDialog::AcceptSave && std::filesystem::exists(answer, unknown)) {
+      WhenModal([](QWidget& question) {
+        auto* box = qobject_cast<QMessageBox*>(&question);
+        QAbstractButton* yes = box != nullptr ? box->button(QMessageBox::Yes) : nullptr;
+        ASSERT_NE(yes, nullptr) << "the dialog asks before it replaces the file";
+        yes->click();
+      });
+    }
     QMetaObject::invokeMethod(dialog, "accept");
+    // The dialog has closed when accept returns, so the next modal is the press's own.
+    if (person) WhenModal(person);
   });
   Press(window, caption);
 }

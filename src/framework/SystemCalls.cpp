@@ -1,16 +1,19 @@
-// The one place where the program's code calls the system directly: only POSIX's calls can
-// refuse a file that is not regular without ever blocking in the open. Elsewhere, standard C++
-// checks the file's type first and then opens it by name.
-#include "framework/ReadableFile.h"
+// The one place where the program's code calls the system directly: the process's signal
+// settings, and the open of a ReadableFile. Only POSIX's calls can refuse a file that is not
+// regular without ever blocking in the open; elsewhere, standard C++ checks the file's type first
+// and then opens it by name.
+#include "framework/SystemCalls.h"
 
 #include <cerrno>
 #include <cstring>
 
 #include "framework/Exceptions.h"
+#include "framework/ReadableFile.h"
 #include "framework/Types.h"
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #else
@@ -28,6 +31,16 @@ namespace {
 }  // namespace
 
 #if defined(__unix__) || defined(__APPLE__)
+
+// sigaction, whose effect in a process with threads (the toolkit starts some) is specified, where
+// signal's is not.
+void IgnoreFileSizeSignal() {
+#ifdef SIGXFSZ
+  struct sigaction ignore {};
+  ignore.sa_handler = SIG_IGN;
+  if (sigemptyset(&ignore.sa_mask) == 0) ::sigaction(SIGXFSZ, &ignore, nullptr);
+#endif
+}
 
 struct ReadableFile::Handle {
   int descriptor;
@@ -55,6 +68,9 @@ std::size_t ReadableFile::Read(char* buffer, std::size_t capacity) {
 }
 
 #else
+
+// The signal is POSIX's: nothing else raises it.
+void IgnoreFileSizeSignal() {}
 
 namespace {
 
