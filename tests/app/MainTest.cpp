@@ -154,7 +154,7 @@ void SaveOverTheFileSavedBeforeThenQuit() {
     std::filesystem::current_path(folder.Path());
     rlimit limit{};
     ::getrlimit(RLIMIT_FSIZE, &limit);
-    // As `ulimit -f 8` sets it: 8 blocks of 512 bytes, a small part of 200 plus signs' records.
+    // 4 KiB, as `ulimit -f 8` sets it in POSIX's 512-byte blocks: a small part of 200 plus signs' records.
     limit.rlim_cur = 8 * 512;
     Expect(::setrlimit(RLIMIT_FSIZE, &limit) == 0, "the file-size limit is set");
     ::signal(SIGXFSZ, SIG_DFL);
