@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 #include "FuzzCheck.h"
@@ -54,39 +55,47 @@ struct KindEntry {
   // Of the same vertices, the longitude each is placed at before its rotation: 'E' the centre's
   // plus the half size, 'W' minus it, '.' within a quarter degree of the centre's.
   std::string_view sides;
+  // Of the same vertices, whether the north-south offset is made of the half size: 'h' or '0'.
+  std::string_view norths;
+  bool turned;  // by the bearing
 };
 
 constexpr std::array<KindEntry, 8> kKinds{{
-    {Kind::Circle, "circle", " Circle ", "", ""},
-    {Kind::Square, "square", " Square ", "32222", "EEWWE"},
-    {Kind::Triangle, "triangle", " Triangle ", "3222", ".EW."},
-    {Kind::Plus, "plus", " Plus Sign ", "3232", "..EW"},
-    {Kind::Cross, "cross", " X ", "3232", "EWWE"},
-    {Kind::Dot, "dot", "small dot ", "3", "."},
-    {Kind::Arrow, "arrow", " X ", "32322", "....."},
-    {Kind::NumericLabel, "URN", " Numeric Label ", "", ""},
+    {Kind::Circle, "circle", " Circle ", "", "", "", false},
+    {Kind::Square, "square", " Square ", "32222", "EEWWE", "hhhhh", false},
+    {Kind::Triangle, "triangle", " Triangle ", "3222", ".EW.", "hhhh", false},
+    {Kind::Plus, "plus", " Plus Sign ", "3232", "..EW", "hh00", false},
+    {Kind::Cross, "cross", " X ", "3232", "EWWE", "hhhh", false},
+    {Kind::Dot, "dot", "small dot ", "3", ".", "0", false},
+    {Kind::Arrow, "arrow", " X ", "32322", ".....", "h0hhh", true},
+    {Kind::NumericLabel, "URN", " Numeric Label ", "", "", "", true},
 }};
 
 struct Symbol {
   std::string titleTail;
-  std::string plateId;
+  std::optional<std::string> plateId;  // none for a value within 100 to 999 that is not whole
+  double centreLatitude = 0;
   double centreLongitude = 0;
   double halfSize = 0;
+  double bearing = 0;
   bool negative = false;
   std::vector<Int32> digits;
 };
 
-// Every rotation of finite values gives finite ones, so a vertex is written exactly when the
-// offsets that place it are finite. Those of the outlines and the ring north and south are finite
-// multiples of a finite half size; only the longitude they are placed at can overflow.
-bool Placeable(double northSouth, double longitude) { return std::isfinite(northSouth) && std::isfinite(longitude); }
+// Every rotation of finite values gives finite ones, and one of any value that is not gives none,
+// so a vertex is written exactly when every value it is computed from is finite: the centre, the
+// offsets that place it and, where it is turned, the bearing.
+bool Placeable(const Symbol& symbol, bool turned, double northSouth, double longitude) {
+  return std::isfinite(symbol.centreLatitude) && std::isfinite(symbol.centreLongitude) && std::isfinite(northSouth) &&
+         std::isfinite(longitude) && (!turned || std::isfinite(symbol.bearing));
+}
 
-// A parameter field whose text lies beyond a double's range stops the line before anything of it.
-bool AllFinite(const std::vector<std::string_view>& fields) {
-  const double size = fields[5] == "7" ? 2.0 : CDbl(fields[6]);
-  for (const double value : {CDbl(fields[3]), CDbl(fields[4]), size, CDbl(fields[7])})
-    if (!std::isfinite(value)) return false;
-  return true;
+// Three digits for a whole value, "101" outside 100 to 999.
+std::optional<std::string> PlateId(std::string_view field) {
+  const double plate = CDbl(field);
+  if (plate > 999 || plate < 100) return "101";
+  if (plate != std::floor(plate)) return std::nullopt;
+  return std::to_string(static_cast<int>(plate));
 }
 
 // Most significant first, five places at most; the first takes whatever is left above them.
@@ -131,10 +140,6 @@ class Predictor {
         Stop(MissingField(fields.size()));
         break;
       }
-      if (!AllFinite(fields)) {
-        Stop({"RuntimeException", 0, 0});
-        break;
-      }
       build_.label2 = std::string(fields[0]);
       const Symbol symbol = MakeSymbol(fields);
       for (const auto& entry : kKinds) {
@@ -167,10 +172,11 @@ class Predictor {
     const std::string kind(fields[5]);
     const double size = kind == "7" ? 2.0 : CDbl(fields[6]);
     symbol.halfSize = size / 2;
+    symbol.centreLatitude = CDbl(fields[3]);
     symbol.centreLongitude = CDbl(fields[4]);
+    symbol.bearing = CDbl(fields[7]);
     symbol.titleTail = " " + std::string(fields[0]) + " " + std::string(fields[1]) + " " + kind;
-    const double plate = CDbl(fields[2]);
-    symbol.plateId = plate > 999 || plate < 100 ? "101" : std::string(fields[2]);
+    symbol.plateId = PlateId(fields[2]);
     SplitNumber(CDbl(fields[0]), symbol);
     return symbol;
   }
@@ -188,8 +194,9 @@ class Predictor {
   }
 
   bool Generate(const KindEntry& entry, const Symbol& symbol) {
+    if (!symbol.plateId) return Stop({"RuntimeException", 0, 0});
     if (!Append(Form::Exact, "9999 9999 " + std::string(entry.title) + " " + symbol.titleTail + "\n")) return false;
-    if (!Append(Form::Exact, " " + symbol.plateId + "  999.0 -999.0 UN   0   0   1     1\n")) return false;
+    if (!Append(Form::Exact, " " + *symbol.plateId + "  999.0 -999.0 UN   0   0   1     1\n")) return false;
     if (!Vertices(entry, symbol)) return false;
     return Append(Form::Exact, std::string(kEndRecord));
   }
@@ -200,8 +207,11 @@ class Predictor {
         const double radius = symbol.halfSize > 180 ? 180 : symbol.halfSize;
         const Int32 step = CircleStep(radius);
         for (Int32 angle = 1; angle <= 360 + step; angle += step) {
-          const double eastWest = 0.0 + (std::cos(angle * 0.01745329237161969) * radius);
-          if (!Append(Form::MaskedVertex, angle == 1 ? "3" : "2", std::isfinite(eastWest + symbol.centreLongitude)))
+          const double radians = angle * 0.01745329237161969;
+          const double eastWest = 0.0 + (std::cos(radians) * radius);
+          const double northSouth = 0.0 + (std::sin(radians) * radius);
+          if (!Append(Form::MaskedVertex, angle == 1 ? "3" : "2",
+                      Placeable(symbol, false, northSouth, eastWest + symbol.centreLongitude)))
             return false;
         }
         return true;
@@ -212,8 +222,9 @@ class Predictor {
           const double h = symbol.halfSize;
           const char side = entry.sides[k];
           const double longitude = symbol.centreLongitude + (side == 'E' ? 0.0 + h : side == 'W' ? 0.0 - h : 0.0);
+          const double northSouth = entry.norths[k] == 'h' ? h : 0.0;
           if (!Append(entry.kind == Kind::Dot ? Form::PlainVertex : Form::MaskedVertex, std::string(1, entry.pens[k]),
-                      std::isfinite(longitude)))
+                      Placeable(symbol, entry.turned, northSouth, longitude)))
             return false;
         }
         return true;
@@ -242,7 +253,7 @@ class Predictor {
 
   bool GlyphPlaceable(const Symbol& symbol) const {
     const double h = symbol.halfSize;
-    return Placeable(glyphNorthSouth_ * h, symbol.centreLongitude + (glyphEastWest_ * h));
+    return Placeable(symbol, true, glyphNorthSouth_ * h, symbol.centreLongitude + (glyphEastWest_ * h));
   }
 
   // The count is raised first; a vertex that cannot be placed fails before the bound is met.

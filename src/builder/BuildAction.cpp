@@ -7,6 +7,7 @@
 #include "builder/KindGenerators.h"
 #include "builder/ParameterLine.h"
 #include "builder/SymbolRecords.h"
+#include "builder/UnusableNumber.h"
 #include "framework/Exceptions.h"
 #include "framework/Runtime.h"
 #include "framework/Text.h"
@@ -20,6 +21,7 @@ using Generator = void (*)(BuildContext&, const SymbolLine&);
 struct KindTest {
   std::string_view keyword;
   Generator generate;
+  unsigned fieldsUsed;  // the NumberFields its vertices are computed from
 };
 
 template <OutlineKind kind>
@@ -27,17 +29,35 @@ void Outline(BuildContext& context, const SymbolLine& line) {
   GenerateOutline(kind, context, line);
 }
 
-// Every test runs for every line, in this order.
+constexpr unsigned kCentre = kLatitudeField | kLongitudeField;
+constexpr unsigned kSized = kCentre | kSizeField;
+constexpr unsigned kTurned = kSized | kBearingField;
+
+// Every test runs for every line, in this order. Only the arrow and the label are turned by the
+// bearing; the dot has no size.
 constexpr std::array<KindTest, 8> kKindTests{{
-    {"circle", GenerateCircle},
-    {"square", Outline<OutlineKind::Square>},
-    {"triangle", Outline<OutlineKind::Triangle>},
-    {"plus", Outline<OutlineKind::Plus>},
-    {"cross", Outline<OutlineKind::Cross>},
-    {"dot", Outline<OutlineKind::Dot>},
-    {"arrow", Outline<OutlineKind::Arrow>},
-    {"URN", GenerateNumericLabel},
+    {"circle", GenerateCircle, kSized},
+    {"square", Outline<OutlineKind::Square>, kSized},
+    {"triangle", Outline<OutlineKind::Triangle>, kSized},
+    {"plus", Outline<OutlineKind::Plus>, kSized},
+    {"cross", Outline<OutlineKind::Cross>, kSized},
+    {"dot", Outline<OutlineKind::Dot>, kCentre},
+    {"arrow", Outline<OutlineKind::Arrow>, kTurned},
+    {"URN", GenerateNumericLabel, kTurned},
 }};
+
+// A vertex that overflowed is blamed on the first field it was computed from whose text lies
+// beyond a double's range; where there is none, finite values overflowed on the way.
+void GenerateBlamingFields(const KindTest& test, BuildContext& context, const SymbolLine& line) {
+  try {
+    test.generate(context, line);
+  } catch (const UnusableNumberException& error) {
+    if (error.Why() != UnusableNumberException::Cause::VertexOverflow) throw;
+    for (const FieldBeyondRange& field : line.fieldsBeyondRange)
+      if ((test.fieldsUsed & field.field) != 0) throw UnusableNumberException::BeyondRange(field.name, field.text);
+    throw;
+  }
+}
 
 // Returns whether the line's kind matched a keyword, so that it wrote a symbol.
 bool BuildParameterLine(BuildHost& host, BuildContext& context, Int32 index) {
@@ -47,7 +67,7 @@ bool BuildParameterLine(BuildHost& host, BuildContext& context, Int32 index) {
   bool matched = false;
   for (const auto& test : kKindTests) {
     if (framework::StringEquals(line.symbolKind, test.keyword)) {
-      AppendWholeSymbol([&] { test.generate(context, line); });
+      AppendWholeSymbol([&] { GenerateBlamingFields(test, context, line); });
       matched = true;
     }
   }

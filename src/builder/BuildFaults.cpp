@@ -1,6 +1,6 @@
 #include "builder/BuildFaults.h"
 
-#include "builder/NumberOutOfRange.h"
+#include "builder/UnusableNumber.h"
 #include "framework/Text.h"
 #include "state/Module1.h"
 
@@ -17,13 +17,26 @@ constexpr const char* kMendAndRestart =
     " The symbols above it are built; to build the whole file, mend the line and restart the program first, as each "
     "build adds to the records of this run.";
 
-String OutOfRange(const NumberOutOfRangeException& error) {
-  if (error.Field().empty())
-    return " describes a symbol whose outline cannot be computed: its latitude, longitude, size or bearing, or for a "
-           "number label the coordinates of its glyphs, are so large that a vertex comes out past the largest number "
-           "there is.";
-  return " has the " + error.Field() + " \"" + error.Text() +
-         "\", a number past the largest that a symbol can be built with (about 1.8e308).";
+using Cause = UnusableNumberException::Cause;
+
+String HasTheField(const UnusableNumberException& error) {
+  return " has the " + error.Field() + " \"" + error.Text() + "\"";
+}
+
+String Unusable(const UnusableNumberException& error) {
+  switch (error.Why()) {
+    case Cause::BeyondRange:
+      return HasTheField(error) + ", a number past the largest that a symbol can be built with (about 1.8e308).";
+    case Cause::VertexOverflow:
+      return " describes a symbol whose outline cannot be computed: its latitude, longitude, size or bearing, or for "
+             "a number label the coordinates of its glyphs, are so large that a vertex comes out past the largest "
+             "number there is.";
+    case Cause::PlateIdNotWhole:
+      return HasTheField(error) +
+             ", which is not a whole number; a plate ID is a whole number from 100 to 999, which a symbol file holds "
+             "as its three digits.";
+  }
+  return {};
 }
 
 String Holds(bool blank, Int32 fields) {
@@ -51,20 +64,27 @@ String ParameterLineFault(const BuildContext& context, Int32 line, const framewo
            Str(line) +
            " did not fit. Nothing more can be built or saved in this run; restart the program to start afresh, "
            "and build fewer symbols in a run.";
-  if (const auto* outOfRange = dynamic_cast<const NumberOutOfRangeException*>(&error))
-    return named + OutOfRange(*outOfRange) + kMendAndRestart;
+  if (const auto* unusable = dynamic_cast<const UnusableNumberException*>(&error))
+    return named + Unusable(*unusable) + kMendAndRestart;
   return {};
 }
 
-String DigitTableLineFault(const framework::StringArray& table, Int32 line) {
+String DigitTableLineFault(const framework::StringArray& table, Int32 line, const framework::RuntimeException& error) {
   if (line > table.UpperBound()) return {};
   const String& text = table(line);
-  const Int32 fields = framework::Split(text, ",").UpperBound() + 1;
-  if (fields >= kDigitTableFields) return {};
-  return "Line " + Str(line) + " of the digit table " + Module1::kDigitTableName + Holds(text.empty(), fields) +
-         "; each line needs " + Str(kDigitTableFields) +
-         " fields: digit, north-south, east-west, pen code. The build stopped at a number label, with the symbols "
-         "above it built; mend the table, then restart the program and build again.";
+  String fault;
+  const auto* unusable = dynamic_cast<const UnusableNumberException*>(&error);
+  if (unusable != nullptr && unusable->Why() == Cause::BeyondRange) {
+    fault = Unusable(*unusable);
+  } else {
+    const Int32 fields = framework::Split(text, ",").UpperBound() + 1;
+    if (fields >= kDigitTableFields) return {};
+    fault = Holds(text.empty(), fields) + "; each line needs " + Str(kDigitTableFields) +
+            " fields: digit, north-south, east-west, pen code.";
+  }
+  return "Line " + Str(line) + " of the digit table " + Module1::kDigitTableName + fault +
+         " The build stopped at a number label, with the symbols above it built; mend the table, then restart the "
+         "program and build again.";
 }
 
 }  // namespace builder

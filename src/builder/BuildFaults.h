@@ -11,7 +11,7 @@ namespace builder {
 // whose output records are full, or a number no record can hold.
 String ParameterLineFault(const BuildContext& context, Int32 line, const framework::RuntimeException& error);
 
-// At a line of the digit table: a line of too few fields.
-String DigitTableLineFault(const framework::StringArray& table, Int32 line);
+// At a line of the digit table: a line of too few fields, or a coordinate no record can hold.
+String DigitTableLineFault(const framework::StringArray& table, Int32 line, const framework::RuntimeException& error);
 
 }  // namespace builder

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "framework/Exceptions.h"
 #include "framework/Text.h"
@@ -49,6 +50,13 @@ GlyphPoint ReadDigitTableLine(std::string_view line) {
   point.eastWest = framework::CDbl(fields(2));
   point.penCode = fields(3);
   return point;
+}
+
+UnusableNumberException CoordinateBeyondRange(std::string_view line) {
+  const LeadingFields fields(line);
+  if (!std::isfinite(framework::CDbl(fields(1))))
+    return UnusableNumberException::BeyondRange("north-south coordinate", String(fields(1)));
+  return UnusableNumberException::BeyondRange("east-west coordinate", String(fields(2)));
 }
 
 }  // namespace builder

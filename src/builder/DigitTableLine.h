@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "builder/UnusableNumber.h"
+
 // One line of the digit table: a glyph point of one digit.
 namespace builder {
 
@@ -19,5 +21,9 @@ struct GlyphPoint {
 // index, as fetching it from the split line would. Nothing is allocated: every Numeric Label reads
 // the whole table once per digit.
 GlyphPoint ReadDigitTableLine(std::string_view line);
+
+// For a line one of whose coordinates lies beyond a double's range: the fault that names the
+// first such, with its text.
+UnusableNumberException CoordinateBeyondRange(std::string_view line);
 
 }  // namespace builder

@@ -1,3 +1,5 @@
+#include <cmath>
+
 #include "builder/BuildFaults.h"
 #include "builder/DigitTableLine.h"
 #include "builder/KindGenerators.h"
@@ -17,8 +19,20 @@ namespace {
 constexpr double kDashStart = 0.75;
 constexpr double kDashLength = 0.25;
 
+// A coordinate beyond a double's range puts every vertex drawn from the point past the largest
+// number: the fault is the table line's, not the parameter line's.
+void RequireFiniteGlyph(const BuildContext& context) {
+  if (std::isfinite(context.glyphNorthSouth) && std::isfinite(context.glyphEastWest)) return;
+  const framework::StringArray& table = framework::NotNil(Module1::gNumbers, "gNumbers");
+  const Int32 j = context.glyphLine;
+  framework::AtInputLine(
+      "digit table", j, [&] { throw CoordinateBeyondRange(table(j)); },
+      [&](const framework::RuntimeException& error) { return DigitTableLineFault(table, j, error); });
+}
+
 // The working glyph point, scaled by the half size, placed at the centre and turned by the bearing.
 String GlyphVertex(const BuildContext& context, const SymbolLine& line, std::string_view penCode) {
+  RequireFiniteGlyph(context);
   const double h = line.halfSize;
   const GeoPoint placed = PlaceAtCentre(line.centreLatitude, line.centreLongitude, context.glyphNorthSouth * h,
                                         line.centreLongitude + (context.glyphEastWest * h));
@@ -39,7 +53,8 @@ void GenerateNumericLabel(BuildContext& context, const SymbolLine& line) {
       framework::LoopYield();
       const GlyphPoint glyph = framework::AtInputLine(
           "digit table", j, [&] { return ReadDigitTableLine(table(j)); },
-          [&](const framework::RuntimeException&) { return DigitTableLineFault(table, j); });
+          [&](const framework::RuntimeException& error) { return DigitTableLineFault(table, j, error); });
+      context.glyphLine = j;
       context.glyphNorthSouth = glyph.northSouth;
       context.glyphEastWest = glyph.eastWest + (line.digitAdvance * framework::ToDouble(position));
       if (framework::StringEquals(glyph.digitKey, digitText))

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "builder/NumberOutOfRange.h"
+#include "builder/UnusableNumber.h"
 #include "framework/Text.h"
 
 namespace builder {
@@ -38,7 +38,7 @@ String CoordinateText(double degrees) { return framework::Format(degrees, "-0.00
 // No reader takes "nan" or "inf" for a coordinate.
 void RequireFinite(double latitude, double longitude) {
   if (!std::isfinite(latitude) || !std::isfinite(longitude))
-    throw NumberOutOfRangeException::AtVertex(latitude, longitude);
+    throw UnusableNumberException::AtVertex(latitude, longitude);
 }
 
 double WithinThePoles(double latitude) {

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <utility>
 
-#include "builder/NumberOutOfRange.h"
 #include "framework/Conversions.h"
 #include "framework/MathFunctions.h"
 #include "framework/Text.h"
@@ -18,10 +17,8 @@ using framework::ToInt32;
 
 constexpr double kDigitAdvance = 0.7;
 
-// Text beyond a double's range reads as an infinity, which would turn every vertex of the symbol
-// into "nan": no reader takes that, so such a line is not built.
-void RequireFinite(const char* field, const String& text, double value) {
-  if (!std::isfinite(value)) throw NumberOutOfRangeException::InField(field, text);
+void NoteBeyondRange(NumberField field, const char* name, const String& text, double value, SymbolLine& line) {
+  if (!std::isfinite(value)) line.fieldsBeyondRange.push_back({field, name, text});
 }
 
 void SplitDigits(const String& symbolNumber, BuildContext& context, SymbolLine& line) {
@@ -51,7 +48,7 @@ SymbolLine ReadParameterLine(const String& text, BuildContext& context) {
   const auto& fields = context.fields;
   const String& symbolNumber = fields(0);
   const String& description = fields(1);
-  String plateId = fields(2);
+  const String& plateId = fields(2);
   const String& latitude = fields(3);
   const String& longitude = fields(4);
   line.symbolKind = fields(5);
@@ -63,19 +60,17 @@ SymbolLine ReadParameterLine(const String& text, BuildContext& context) {
   line.halfSize = CDbl(symbolSize) / 2;
   line.titleTail = " " + symbolNumber + " " + description + " " + line.symbolKind;
   line.negatedBearing = -CDbl(bearing);
-  const double plate = CDbl(plateId);
-  if (plate > 999 || plate < 100) plateId = "101";
-  line.plateId = std::move(plateId);
+  line.plateIdField = plateId;
   line.centreLatitude = CDbl(latitude);
   line.centreLongitude = CDbl(longitude);
   line.northOffset = kCentreOffset + line.halfSize;
   line.southOffset = kCentreOffset - line.halfSize;
   line.eastOffset = kCentreOffset + line.halfSize;
   line.westOffset = kCentreOffset - line.halfSize;
-  RequireFinite("latitude", latitude, line.centreLatitude);
-  RequireFinite("longitude", longitude, line.centreLongitude);
-  RequireFinite("size", symbolSize, line.halfSize);
-  RequireFinite("bearing", bearing, line.negatedBearing);
+  NoteBeyondRange(kLatitudeField, "latitude", latitude, line.centreLatitude, line);
+  NoteBeyondRange(kLongitudeField, "longitude", longitude, line.centreLongitude, line);
+  NoteBeyondRange(kSizeField, "size", symbolSize, line.halfSize, line);
+  NoteBeyondRange(kBearingField, "bearing", bearing, line.negatedBearing, line);
   SplitDigits(symbolNumber, context, line);
   line.digitAdvance = kDigitAdvance;
   return line;

@@ -5,8 +5,7 @@
 namespace builder {
 
 // Splits one parameter line into its fields and makes the values every kind generator reads,
-// the digit split included. A line of fewer than eight fields raises OutOfBoundsException; a
-// latitude, longitude, size or bearing beyond a double's range, NumberOutOfRangeException.
+// the digit split included. A line of fewer than eight fields raises OutOfBoundsException.
 SymbolLine ReadParameterLine(const String& text, BuildContext& context);
 
 }  // namespace builder

@@ -261,6 +261,19 @@ TEST_F(ProgramFaultsTest, EachReportLeadsWithWhatStoppedWhereAndWhatToDo) {
        },
        kRuntime + "a vertex came out at latitude nan, longitude nan (parameter line 3)",
        {"Parameter line 3 describes a symbol whose outline cannot be computed", "The symbols above it are built"}},
+      {"a plate ID that is not whole",
+       [&] { return Open(kHeading + dot + "2,b,512.7,30,20,dot,2,0\n"), Build(); },
+       kRuntime + "plate ID \"512.7\" lies within 100 to 999 but is not a whole number (parameter line 3)",
+       {"Parameter line 3 has the plate ID \"512.7\", which is not a whole number",
+        "a plate ID is a whole number from 100 to 999", "The symbols above it are built"}},
+      {"a glyph coordinate beyond a double's range",
+       [&] {
+         return folder.Write(files::kDigitTableName, "1,0,0.25,3\n1,1,0.25,2\n2,0,0,3\n2,1,1e309,2\n"),
+                Open(kHeading + "-12,n,512,30,20,URN,2,0\n"), Build();
+       },
+       kRuntime + "east-west coordinate \"1e309\" is beyond the range of a double (digit table line 4)",
+       {"Line 4 of the digit table Numbers0_9v3.csv has the east-west coordinate \"1e309\"",
+        "mend the table, then restart the program and build again"}},
       {"a digit-table line of two fields",
        [&] { return folder.Write(files::kDigitTableName, "1,0,0.25,3\n7,1\n"), Open(kHeading + number), Build(); },
        kOutOfBounds + "index 2 is outside the bounds 0 to 1 (digit table line 2)",
@@ -324,18 +337,23 @@ std::size_t Count(const std::string& text, const std::string& piece) {
   return count;
 }
 
-// A field past a double's range would write "nan" into every vertex of its symbol; the build stops
-// at its line instead, and a save holds the symbols above it.
+// A field past a double's range would write "nan" into every vertex computed from it; the build
+// stops at its line instead, and a save holds the symbols above it.
 TEST_F(ProgramFaultsTest, ANumberBeyondADoublesRangeStopsTheBuildAtItsLineAndTheSaveHoldsTheLinesAbove) {
   const std::string plus = "1,a,512,30,20,plus,2,0\n";
   folder.Write(files::kDigitTableName, kDigitTable);
   ASSERT_EQ(Open(kHeading + plus).kind, Box::Kind::None);
   ASSERT_EQ(Build().kind, Box::Kind::Plain);
   const std::string plusAlone = StoredRecords();
+  // Each field with a kind whose vertices are computed from it.
+  const struct {
+    std::size_t field;
+    const char* kind;
+  } uses[] = {{3, "plus"}, {4, "circle"}, {6, "square"}, {7, "arrow"}};
   for (const char* text : {"1e309", "-1e400"}) {
-    for (const int field : {3, 4, 6, 7}) {
-      std::vector<std::string> fields{"2", "b", "512", "30", "20", "plus", "2", "0"};
-      fields[static_cast<std::size_t>(field)] = text;
+    for (const auto& use : uses) {
+      std::vector<std::string> fields{"2", "b", "512", "30", "20", use.kind, "2", "0"};
+      fields[use.field] = text;
       std::string line;
       for (const auto& piece : fields) line += (line.empty() ? "" : ",") + piece;
       SCOPED_TRACE(line);

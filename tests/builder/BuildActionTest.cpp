@@ -2,7 +2,7 @@
 
 #include "builder/BuildAction.h"
 #include "builder/BuildHarness.h"
-#include "builder/NumberOutOfRange.h"
+#include "builder/UnusableNumber.h"
 #include "framework/Runtime.h"
 
 namespace {
@@ -184,6 +184,7 @@ TEST_F(BuildTest, ANumberNoRecordCanHoldStopsTheBuildAtItsLine) {
   const std::string largest = "1.7976931348623157e308";
   const std::string vertex = "a vertex came out at latitude nan, longitude nan (parameter line 3)";
   const std::string overflowed = "Parameter line 3 describes a symbol whose outline cannot be computed";
+  const std::vector<std::string> ones = {"1,0,0.25,3", "1,1,0.25,2"};
   const struct {
     const char* name;
     std::string line;
@@ -191,28 +192,45 @@ TEST_F(BuildTest, ANumberNoRecordCanHoldStopsTheBuildAtItsLine) {
     std::string what;
     std::string sentence;  // its start
   } cases[] = {
-      {"latitude",
+      {"the latitude of a plus",
        "2,b,512,1e309,20,plus,2,0",
        {},
        "latitude \"1e309\" is beyond the range of a double (parameter line 3)",
        "Parameter line 3 has the latitude \"1e309\", a number past the largest that a symbol can be built with"},
-      {"longitude",
+      {"the longitude of a circle",
        "2,b,512,30,-1e400,circle,2,0",
        {},
        "longitude \"-1e400\" is beyond the range of a double (parameter line 3)",
        "Parameter line 3 has the longitude \"-1e400\""},
-      {"size",
-       "2,b,512,30,20,URN,1e309,0",
+      {"the size of a square",
+       "2,b,512,30,20,square,1e309,0",
        {},
        "size \"1e309\" is beyond the range of a double (parameter line 3)",
        "Parameter line 3 has the size \"1e309\""},
-      {"bearing",
+      {"the bearing of an arrow",
        "2,b,512,30,20,arrow,2,-1e400",
        {},
        "bearing \"-1e400\" is beyond the range of a double (parameter line 3)",
        "Parameter line 3 has the bearing \"-1e400\""},
+      // A circle's radius is capped from above only.
+      {"the negative size of a circle",
+       "2,b,512,30,20,circle,-1e309,0",
+       {},
+       "size \"-1e309\" is beyond the range of a double (parameter line 3)",
+       "Parameter line 3 has the size \"-1e309\""},
+      {"the size of a label that draws", "1,b,512,30,20,URN,1e309,0", ones,
+       "size \"1e309\" is beyond the range of a double (parameter line 3)", "Parameter line 3 has the size \"1e309\""},
+      {"the bearing of a label that draws", "1,b,512,30,20,URN,2,1e309", ones,
+       "bearing \"1e309\" is beyond the range of a double (parameter line 3)",
+       "Parameter line 3 has the bearing \"1e309\""},
+      // The first field in order that the kind uses is named; the dot has no size.
+      {"a dot's latitude and size",
+       "2,b,512,-1e309,20,dot,1e309,0",
+       {},
+       "latitude \"-1e309\" is beyond the range of a double (parameter line 3)",
+       "Parameter line 3 has the latitude \"-1e309\""},
       {"a square whose east side lies past the largest longitude",
-       "2,b,512,0," + largest + ",square," + largest + ",0",
+       "2,b,512,0," + largest + ",square," + largest + ",1e309",
        {},
        vertex,
        overflowed},
@@ -221,6 +239,23 @@ TEST_F(BuildTest, ANumberNoRecordCanHoldStopsTheBuildAtItsLine) {
        {"1,0,0.25,3", "1,0,1e308,2"},
        vertex,
        overflowed},
+      // The table is at fault, not the line: its own line is named.
+      {"a glyph coordinate beyond a double's range",
+       "-12,b,512,30,20,URN,2,0",
+       {"1,0,0.25,3", "1,1,0.25,2", "2,0,0,3", "2,1,1e309,2"},
+       "east-west coordinate \"1e309\" is beyond the range of a double (digit table line 4)",
+       "Line 4 of the digit table Numbers0_9v3.csv has the east-west coordinate \"1e309\", a number past the largest"},
+      // The dash starts from the last glyph point read, whatever its digit.
+      {"the glyph point a dash starts from",
+       "-1,b,512,30,20,URN,2,0",
+       {"1,0,0.25,3", "1,1,0.25,2", "9,-1e400,0,2"},
+       "north-south coordinate \"-1e400\" is beyond the range of a double (digit table line 3)",
+       "Line 3 of the digit table Numbers0_9v3.csv has the north-south coordinate \"-1e400\""},
+      {"a plate ID that is not whole",
+       "2,b,512.7,30,20,dot,2,0",
+       {},
+       "plate ID \"512.7\" lies within 100 to 999 but is not a whole number (parameter line 3)",
+       "Parameter line 3 has the plate ID \"512.7\", which is not a whole number"},
   };
   HoldParameterLines({circle});
   builder::RunBuild(host);
@@ -234,13 +269,85 @@ TEST_F(BuildTest, ANumberNoRecordCanHoldStopsTheBuildAtItsLine) {
     try {
       builder::RunBuild(host);
       ADD_FAILURE() << "the build ended normally";
-    } catch (const builder::NumberOutOfRangeException& error) {
+    } catch (const builder::UnusableNumberException& error) {
       EXPECT_EQ(framework::ExceptionReport(error), "An exception of class RuntimeException was not handled: " + c.what);
       EXPECT_TRUE(error.Explanation().starts_with(c.sentence)) << error.Explanation();
-      EXPECT_NE(error.Explanation().find("The symbols above it are built"), std::string::npos);
+      EXPECT_NE(error.Explanation().find("symbols above it"), std::string::npos) << error.Explanation();
     }
     EXPECT_EQ(Records(), circleAlone);
     EXPECT_TRUE(host.buildsDone.empty());
+  }
+}
+
+// A number beyond a double's range that no vertex is computed from changes nothing: each symbol
+// is the one its finite stand-in draws.
+TEST_F(BuildTest, ANumberNoRecordIsComputedFromChangesNothing) {
+  const std::vector<std::string> table = {"1,0,0.25,3", "1,1,0.25,2", "9,1e309,-1e309,2", "2,0,0,3", "2,1,0.5,2"};
+  const struct {
+    std::string line;
+    std::string standIn;
+  } cases[] = {
+      {"1,A,512,10,20,square,2,0", "1,A,512,10,20,square,2,0"},
+      {"2,Note,512,1e309,0,comment,2,0", ""},
+      {"2,Note,512.7,10,20,,2,0", ""},
+      {"3,B,512,10,20,circle,2,1e309", "3,B,512,10,20,circle,2,0"},
+      {"4,C,512,-10,40,dot,1e309,0", "4,C,512,-10,40,dot,2,0"},
+      {"5,D,512,5,5,square,2,-1e400", "5,D,512,5,5,square,2,0"},
+      {"5,D,512,5,5,triangle,2,-1e400", "5,D,512,5,5,triangle,2,0"},
+      {"5,D,512,5,5,cross,2,-1e400", "5,D,512,5,5,cross,2,0"},
+      {"6,E,512,-30,60,circle,1e309,0", "6,E,512,-30,60,circle,360,0"},
+      {"7,F,512,0,0,plus,2,1e309", "7,F,512,0,0,plus,2,0"},
+      // No digit 3 in the table: the label has no vertex to compute.
+      {"3,G,512,0,0,URN,1e309,-1e309", "3,G,512,0,0,URN,2,0"},
+      // The digit-table line of 9 is read, but no vertex is drawn from it.
+      {"-12,H,512,0,0,URN,2,30", "-12,H,512,0,0,URN,2,30"},
+  };
+  std::vector<std::string> lines;
+  std::vector<std::string> standIns;
+  for (const auto& c : cases) {
+    lines.push_back(c.line);
+    if (!c.standIn.empty()) standIns.push_back(c.standIn);
+  }
+  host.digitTable = table;
+  HoldParameterLines(standIns);
+  builder::RunBuild(host);
+  const auto expected = Records();
+
+  Module1::Initialize();
+  host.buildsDone.clear();
+  HoldParameterLines(lines);
+  builder::RunBuild(host);
+  EXPECT_EQ(host.buildsDone, std::vector<framework::Int32>{static_cast<framework::Int32>(standIns.size())});
+  EXPECT_EQ(Records(), expected);
+}
+
+// A symbol stopped with its record at the last place the run holds is taken back too, so the
+// records end with a whole symbol: 13 circles, 3 plus signs and 61 dots take 4997 records, and each
+// fault stops the symbol after it at its third record.
+TEST_F(BuildTest, ASymbolStoppedAtTheFiveThousandthRecordIsTakenBack) {
+  const struct {
+    const char* name;
+    std::string line;
+    std::vector<std::string> digitTable;
+  } cases[] = {
+      {"a vertex of a field beyond a double's range", "9,p,512,1e309,20,plus,2,0", {}},
+      {"a glyph coordinate beyond a double's range", "1,n,512,30,20,URN,2,0", {"1,1e309,0.25,3"}},
+  };
+  std::vector<std::string> lines(13, "1,a,512,30,20,circle,40,0");
+  lines.insert(lines.end(), 3, "2,b,512,30,20,plus,2,0");
+  lines.insert(lines.end(), 61, "3,c,512,30,20,dot,2,0");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Module1::Initialize();
+    host.digitTable = c.digitTable;
+    auto withFault = lines;
+    withFault.push_back(c.line);
+    HoldParameterLines(withFault);
+    EXPECT_THROW(builder::RunBuild(host), builder::UnusableNumberException);
+    EXPECT_EQ(Module1::ginc, 4997);
+    EXPECT_EQ(Records().back(), "99.0000 99.0000 3\n");
+    for (framework::Int32 index = Module1::ginc + 1; index <= Module1::kOutputRecordBound; ++index)
+      EXPECT_TRUE((*Module1::gStringArray)(index).empty()) << index;
   }
 }
 

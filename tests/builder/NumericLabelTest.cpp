@@ -6,7 +6,7 @@
 
 #include "builder/BuilderFixture.h"
 #include "builder/KindGenerators.h"
-#include "builder/NumberOutOfRange.h"
+#include "builder/UnusableNumber.h"
 #include "framework/Exceptions.h"
 
 namespace builder {
@@ -157,7 +157,7 @@ TEST_F(NumericLabel, HugeValuesWriteEveryRecordAndAGlyphPointPastTheRangeRaises)
       GenerateNumericLabel(context, line);
       EXPECT_EQ(Records().back(), "99.0000 99.0000 3\n") << c.parameterLine;
     } else {
-      EXPECT_THROW(GenerateNumericLabel(context, line), NumberOutOfRangeException) << c.parameterLine;
+      EXPECT_THROW(GenerateNumericLabel(context, line), UnusableNumberException) << c.parameterLine;
     }
   }
 }

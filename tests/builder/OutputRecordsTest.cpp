@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "builder/NumberOutOfRange.h"
 #include "builder/OutputRecords.h"
+#include "builder/UnusableNumber.h"
 
 namespace builder {
 namespace {
@@ -47,10 +47,10 @@ TEST(OutputRecords, ACoordinateThatIsNotFiniteRaises) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double infinity = std::numeric_limits<double>::infinity();
   for (const double bad : {nan, infinity, -infinity}) {
-    EXPECT_THROW(VertexRecord(bad, 20, "3"), NumberOutOfRangeException) << bad;
-    EXPECT_THROW(VertexRecord(30, bad, "3"), NumberOutOfRangeException) << bad;
-    EXPECT_THROW(DotVertexRecord(bad, 20, "3"), NumberOutOfRangeException) << bad;
-    EXPECT_THROW(DotVertexRecord(30, bad, "3"), NumberOutOfRangeException) << bad;
+    EXPECT_THROW(VertexRecord(bad, 20, "3"), UnusableNumberException) << bad;
+    EXPECT_THROW(VertexRecord(30, bad, "3"), UnusableNumberException) << bad;
+    EXPECT_THROW(DotVertexRecord(bad, 20, "3"), UnusableNumberException) << bad;
+    EXPECT_THROW(DotVertexRecord(30, bad, "3"), UnusableNumberException) << bad;
   }
 }
 
