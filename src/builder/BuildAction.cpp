@@ -29,21 +29,21 @@ void Outline(BuildContext& context, const SymbolLine& line) {
   GenerateOutline(kind, context, line);
 }
 
-constexpr unsigned kCentre = kLatitudeField | kLongitudeField;
-constexpr unsigned kSized = kCentre | kSizeField;
-constexpr unsigned kTurned = kSized | kBearingField;
+constexpr unsigned kCentreFields = kLatitudeField | kLongitudeField;
+constexpr unsigned kSizedFields = kCentreFields | kSizeField;
+constexpr unsigned kTurnedFields = kSizedFields | kBearingField;
 
 // Every test runs for every line, in this order. Only the arrow and the label are turned by the
 // bearing; the dot has no size.
 constexpr std::array<KindTest, 8> kKindTests{{
-    {"circle", GenerateCircle, kSized},
-    {"square", Outline<OutlineKind::Square>, kSized},
-    {"triangle", Outline<OutlineKind::Triangle>, kSized},
-    {"plus", Outline<OutlineKind::Plus>, kSized},
-    {"cross", Outline<OutlineKind::Cross>, kSized},
-    {"dot", Outline<OutlineKind::Dot>, kCentre},
-    {"arrow", Outline<OutlineKind::Arrow>, kTurned},
-    {"URN", GenerateNumericLabel, kTurned},
+    {"circle", GenerateCircle, kSizedFields},
+    {"square", Outline<OutlineKind::Square>, kSizedFields},
+    {"triangle", Outline<OutlineKind::Triangle>, kSizedFields},
+    {"plus", Outline<OutlineKind::Plus>, kSizedFields},
+    {"cross", Outline<OutlineKind::Cross>, kSizedFields},
+    {"dot", Outline<OutlineKind::Dot>, kCentreFields},
+    {"arrow", Outline<OutlineKind::Arrow>, kTurnedFields},
+    {"URN", GenerateNumericLabel, kTurnedFields},
 }};
 
 // A vertex that overflowed is blamed on the first field it was computed from whose text lies

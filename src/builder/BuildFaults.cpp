@@ -71,12 +71,12 @@ String ParameterLineFault(const BuildContext& context, Int32 line, const framewo
 
 String DigitTableLineFault(const framework::StringArray& table, Int32 line, const framework::RuntimeException& error) {
   if (line > table.UpperBound()) return {};
-  const String& text = table(line);
   String fault;
   const auto* unusable = dynamic_cast<const UnusableNumberException*>(&error);
   if (unusable != nullptr && unusable->Why() == Cause::BeyondRange) {
     fault = Unusable(*unusable);
   } else {
+    const String& text = table(line);
     const Int32 fields = framework::Split(text, ",").UpperBound() + 1;
     if (fields >= kDigitTableFields) return {};
     fault = Holds(text.empty(), fields) + "; each line needs " + Str(kDigitTableFields) +

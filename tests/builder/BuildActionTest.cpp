@@ -282,7 +282,7 @@ TEST_F(BuildTest, ANumberNoRecordCanHoldStopsTheBuildAtItsLine) {
 // A number beyond a double's range that no vertex is computed from changes nothing: each symbol
 // is the one its finite stand-in draws.
 TEST_F(BuildTest, ANumberNoRecordIsComputedFromChangesNothing) {
-  const std::vector<std::string> table = {"1,0,0.25,3", "1,1,0.25,2", "9,1e309,-1e309,2", "2,0,0,3", "2,1,0.5,2"};
+  std::vector<std::string> table = {"1,0,0.25,3", "1,1,0.25,2", "9,0,0,2", "2,0,0,3", "2,1,0.5,2"};
   const struct {
     std::string line;
     std::string standIn;
@@ -299,7 +299,7 @@ TEST_F(BuildTest, ANumberNoRecordIsComputedFromChangesNothing) {
       {"7,F,512,0,0,plus,2,1e309", "7,F,512,0,0,plus,2,0"},
       // No digit 3 in the table: the label has no vertex to compute.
       {"3,G,512,0,0,URN,1e309,-1e309", "3,G,512,0,0,URN,2,0"},
-      // The digit-table line of 9 is read, but no vertex is drawn from it.
+      // The digit-table line of 9, past the range, is read, but no vertex is drawn from it.
       {"-12,H,512,0,0,URN,2,30", "-12,H,512,0,0,URN,2,30"},
   };
   std::vector<std::string> lines;
@@ -315,6 +315,8 @@ TEST_F(BuildTest, ANumberNoRecordIsComputedFromChangesNothing) {
 
   Module1::Initialize();
   host.buildsDone.clear();
+  table[2] = "9,1e309,-1e309,2";
+  host.digitTable = table;
   HoldParameterLines(lines);
   builder::RunBuild(host);
   EXPECT_EQ(host.buildsDone, std::vector<framework::Int32>{static_cast<framework::Int32>(standIns.size())});
